@@ -1,0 +1,31 @@
+#include "clsCaptions.h"
+
+#include "Conversions.h"
+#include "Platform.h"
+#include "RuntimeError.h"
+#include "clsDataFile.h"
+
+namespace scenario {
+
+clsCaptions::clsCaptions(QString installFolder) : m_installFolder(std::move(installFolder)) {}
+
+QString clsCaptions::getObjText(const QString &id) const
+{
+    const QString folder =
+        m_installFolder.isEmpty() ? haz::platform::installationFolder() : m_installFolder;
+    haz::clsDataFile table;
+    table.setNonUniCodeMode(false);
+    if (!table.readData(haz::platform::joinPath(folder, QStringLiteral("ini/captions.ini"))))
+        return {};
+    try {
+        // Field 1 is the identifier and field 2 the text, whatever their names.
+        const haz::FindResult found = table.findPosts(QStringLiteral("objID"), id);
+        if (haz::conv::trimBlanks(found.at(2, 1)) == id)
+            return haz::conv::expandLineBreaks(found.at(3, 1));
+    } catch (const haz::RuntimeError &) {
+        // A table without the identifier field has no texts for us.
+    }
+    return {};
+}
+
+} // namespace scenario

@@ -1,0 +1,165 @@
+#include "Platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace haz::platform {
+
+namespace {
+QString &installationOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+QString hiddenListPath(const QFileInfo &info)
+{
+    return info.absoluteDir().filePath(QStringLiteral(".hidden"));
+}
+
+QStringList readHiddenList(const QString &listPath)
+{
+    QFile f(listPath);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList names;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        const QString name = QString::fromUtf8(line).trimmed();
+        if (!name.isEmpty())
+            names << name;
+    }
+    return names;
+}
+} // namespace
+
+QString installationFolder()
+{
+    if (!installationOverride().isEmpty())
+        return installationOverride();
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QDir::currentPath();
+}
+
+void setInstallationFolder(const QString &folder)
+{
+    installationOverride() = folder;
+}
+
+QString documentsFolder()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString resolveCaseInsensitive(const QString &path)
+{
+    if (path.isEmpty() || QFileInfo::exists(path))
+        return path;
+    const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    const QStringList parts = clean.split(u'/');
+    QString current = clean.startsWith(u'/') ? QStringLiteral("/") : QString();
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString &part = parts[i];
+        if (part.isEmpty())
+            continue;
+        const QString candidate = current.isEmpty() ? part : joinPath(current, part);
+        if (QFileInfo::exists(candidate)) {
+            current = candidate;
+            continue;
+        }
+        const QDir dir(current.isEmpty() ? QStringLiteral(".") : current);
+        const QStringList entries =
+            dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        QString match;
+        for (const QString &entry : entries) {
+            if (entry.compare(part, Qt::CaseInsensitive) == 0) {
+                match = entry;
+                break;
+            }
+        }
+        if (match.isEmpty())
+            return path;
+        current = current.isEmpty() ? match : joinPath(current, match);
+    }
+    return current;
+}
+
+bool fileExists(const QString &path)
+{
+    const QFileInfo info(resolveCaseInsensitive(path));
+    return info.exists() && info.isFile();
+}
+
+bool setHidden(const QString &path, bool hidden)
+{
+    const QFileInfo info(path);
+    const QString listPath = hiddenListPath(info);
+    QStringList names = readHiddenList(listPath);
+    const bool listed = names.contains(info.fileName());
+    if (listed == hidden)
+        return true;
+    if (hidden)
+        names << info.fileName();
+    else
+        names.removeAll(info.fileName());
+    QSaveFile out(listPath);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    out.write(names.join(u'\n').toUtf8());
+    if (!names.isEmpty())
+        out.write("\n");
+    return out.commit();
+}
+
+bool isHidden(const QString &path)
+{
+    const QFileInfo info(path);
+    return readHiddenList(hiddenListPath(info)).contains(info.fileName());
+}
+
+bool flushToDisk(QFile &file)
+{
+    if (!file.flush())
+        return false;
+    return ::fsync(file.handle()) == 0;
+}
+
+bool replaceFile(const QString &from, const QString &to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+qint64 processNumber()
+{
+    return QCoreApplication::applicationPid();
+}
+
+QString joinPath(const QString &folder, const QString &name)
+{
+    if (folder.isEmpty())
+        return name;
+    // Data and callers may still spell paths with backslashes.
+    QString f = QString(folder).replace(u'\\', u'/');
+    QString n = QString(name).replace(u'\\', u'/');
+    while (f.size() > 1 && f.endsWith(u'/'))
+        f.chop(1);
+    while (n.startsWith(u'/'))
+        n.remove(0, 1);
+    if (f == QLatin1String("/"))
+        return f + n;
+    return f + u'/' + n;
+}
+
+} // namespace haz::platform

@@ -1,0 +1,24 @@
+#pragma once
+// Reads a decoded table file line by line. Lines end in LF or CR LF; the last line
+// may have no end. Reading past the end is RuntimeError 62, as with any text stream.
+
+#include <QString>
+#include <QStringView>
+
+namespace haz {
+
+class TableLines {
+public:
+    explicit TableLines(QStringView text) : m_text(text) {}
+
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    QStringView readLine();
+    // Offset (in characters) where the next line starts; the text's size at the end.
+    qsizetype position() const { return m_pos; }
+
+private:
+    QStringView m_text;
+    qsizetype m_pos = 0;
+};
+
+} // namespace haz

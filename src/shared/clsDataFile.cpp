@@ -1,0 +1,515 @@
+#include "clsDataFile.h"
+
+#include "Conversions.h"
+#include "Platform.h"
+#include "RuntimeError.h"
+#include "TableLines.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <utility>
+
+namespace haz {
+
+namespace {
+
+const QString FieldPrefix = QStringLiteral("FieldName=");
+const QString WrongHeadText = QStringLiteral("Felaktigt filnamn, tabellnamn, inga fält");
+const QString TooFewText = QStringLiteral("Too few parameters");
+const QString LineBreakText = QStringLiteral("A value may not contain a line break");
+
+struct PostHeader {
+    qint32 number = -1;
+    bool found = false;
+};
+
+// Skips lines up to the next one that begins with "[" and reads its post number.
+// A number that is not a 16-bit whole number is a RuntimeError.
+PostHeader readPostHeader(TableLines &lines)
+{
+    for (;;) {
+        if (lines.atEnd())
+            return {};
+        const QStringView line = lines.readLine();
+        if (!line.startsWith(u'['))
+            continue;
+        if (line.size() < 2)
+            throw RuntimeError(ErrInvalidCall);
+        return {conv::toInt16(line.sliced(1, line.size() - 2)), true};
+    }
+}
+
+bool hasLineBreak(const QString &value)
+{
+    return value.contains(u'\n') || value.contains(u'\r');
+}
+
+QByteArray readWholeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied
+                                                                        : ErrPathFileAccess);
+    return file.readAll();
+}
+
+// Removes the temporary file unless the update went through.
+class TemporaryFileGuard {
+public:
+    explicit TemporaryFileGuard(QString path) : m_path(std::move(path)) {}
+    ~TemporaryFileGuard()
+    {
+        if (!m_released)
+            QFile::remove(m_path);
+    }
+    void release() { m_released = true; }
+
+private:
+    QString m_path;
+    bool m_released = false;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- post table
+
+QStringView detail::PostTable::cellView(int column, int slot) const
+{
+    if (column < 2 || slot >= filledSlots)
+        return {};
+    const Span &span = spans[std::size_t(slot) * std::size_t(columns - 2) + std::size_t(column - 2)];
+    if (span.start < 0)
+        return {};
+    return QStringView(text).sliced(span.start, span.length);
+}
+
+QString detail::PostTable::cell(int column, int slot) const
+{
+    if (column == 1)
+        return slot < filledSlots ? QString::number(slot) : QString();
+    return cellView(column, slot).toString();
+}
+
+// ---------------------------------------------------------------- find result
+
+QString FindResult::at(int column, int match) const
+{
+    if (m_unknownField)
+        throw RuntimeError(ErrSubscript);
+    const int lastMatch = std::max(1, matchCount());
+    if (column < 0 || column > lastColumn() || match < 0 || match > lastMatch)
+        throw RuntimeError(ErrSubscript);
+    if (column == 0 || match == 0 || match > matchCount())
+        return {};
+    return m_table->cell(column, m_slots[std::size_t(match - 1)]);
+}
+
+QString FindResult::at(int position) const
+{
+    if (!m_unknownField || position < 0 || position > 1)
+        throw RuntimeError(ErrSubscript);
+    return position == 1 ? QStringLiteral("-1") : QString();
+}
+
+int FindResult::lastColumn() const
+{
+    return m_table ? m_table->columns - 1 : 0;
+}
+
+bool FindResult::hasMatch() const
+{
+    if (m_unknownField)
+        return false;
+    return at(1, 1) != QLatin1String("-1") && !at(2, 1).isEmpty();
+}
+
+// ---------------------------------------------------------------- reading
+
+clsDataFile::clsDataFile() = default;
+clsDataFile::~clsDataFile() = default;
+
+codec::Encoding clsDataFile::encoding() const
+{
+    return m_nonUniCodeMode ? codec::Encoding::Ansi : codec::Encoding::Utf16;
+}
+
+void clsDataFile::noteError(const QString &text, qint32 number)
+{
+    m_lastErrorText = text;
+    m_lastErrorNumber = number;
+}
+
+bool clsDataFile::readData(const QString &path)
+{
+    m_readOk = false;
+    m_numPosts = 0;
+    const QString resolved = platform::resolveCaseInsensitive(path);
+    if (!platform::fileExists(resolved))
+        return false;
+    try {
+        const QString text = codec::decode(readWholeFile(resolved), encoding());
+        TableLines lines(text);
+        if (!readTableName(lines) || !readFieldNames(lines))
+            return false;
+        if (!readPosts(lines, text))
+            return false;
+    } catch (const RuntimeError &e) {
+        noteError(e.description(), e.number());
+        return false;
+    }
+    m_readOk = true;
+    return true;
+}
+
+bool clsDataFile::readTableName(TableLines &lines)
+{
+    try {
+        const QStringView line = lines.readLine();
+        if (line.size() < 2 || !line.startsWith(u'[') || !line.endsWith(u']'))
+            return false;
+        m_tableName = line.sliced(1, line.size() - 2).toString();
+        return true;
+    } catch (const RuntimeError &e) {
+        noteError(e.description(), e.number());
+        return false;
+    }
+}
+
+bool clsDataFile::readFieldNames(TableLines &lines)
+{
+    try {
+        QStringView line = lines.readLine();
+        m_numFields = 0;
+        m_fieldNames.clear();
+        while (line.startsWith(FieldPrefix, Qt::CaseInsensitive)) {
+            ++m_numFields;
+            m_fieldNames << line.sliced(FieldPrefix.size()).toString();
+            line = lines.atEnd() ? QStringView() : lines.readLine();
+        }
+        return true;
+    } catch (const RuntimeError &e) {
+        noteError(e.description(), e.number());
+        return false;
+    }
+}
+
+bool clsDataFile::readPosts(TableLines &lines, const QString &text)
+{
+    auto table = std::make_shared<detail::PostTable>();
+    table->text = text;
+    table->columns = m_numFields + 3;
+    const std::size_t valueColumns = std::size_t(m_numFields) + 1;
+    int p = 0;
+    bool ok = true;
+    try {
+        while (!lines.atEnd()) {
+            if (!readPostHeader(lines).found)
+                continue;
+            table->spans.resize((std::size_t(p) + 1) * valueColumns);
+            detail::PostTable::Span *row = &table->spans[std::size_t(p) * valueColumns];
+            for (std::size_t c = 0; c < valueColumns; ++c) {
+                if (lines.atEnd()) {
+                    row[c] = {};
+                    continue;
+                }
+                const QStringView value = lines.readLine();
+                row[c] = {qint32(value.data() - text.constData()), qint32(value.size())};
+            }
+            ++p;
+        }
+    } catch (const RuntimeError &e) {
+        noteError(e.description(), e.number());
+        ok = false;
+    }
+    table->filledSlots = p;
+    table->lastSlot = std::max(1, p - 1);
+    m_data = std::move(table);
+    m_numPosts = p;
+    return ok;
+}
+
+int clsDataFile::fieldColumn(const QString &name) const
+{
+    for (qsizetype k = 0; k < m_fieldNames.size(); ++k) {
+        if (m_fieldNames[k].compare(name, Qt::CaseInsensitive) == 0)
+            return int(k) + 2;
+    }
+    return -1;
+}
+
+QString clsDataFile::getPostPosField(qint32 slot, const QString &field) const
+{
+    if (!m_data)
+        throw RuntimeError(ErrSubscript);
+    const int c = fieldColumn(field);
+    if (c == -1 || slot > m_data->lastSlot)
+        return {};
+    if (slot < 0)
+        throw RuntimeError(ErrSubscript);
+    return m_data->cell(c, slot);
+}
+
+FindResult clsDataFile::findPosts(const QString &field, const QString &value) const
+{
+    if (!m_data)
+        throw RuntimeError(ErrSubscript);
+    FindResult result;
+    result.m_table = m_data;
+    const int c = fieldColumn(field);
+    if (c == -1) {
+        result.m_unknownField = true;
+        return result;
+    }
+    for (int slot = 0; slot <= m_data->lastSlot; ++slot) {
+        if (conv::trimBlanks(m_data->cellView(c, slot)) == value)
+            result.m_slots.push_back(slot);
+    }
+    return result;
+}
+
+QList<QStringList> clsDataFile::allReadData() const
+{
+    QList<QStringList> data;
+    if (!m_data)
+        return data;
+    for (int column = 0; column < m_data->columns; ++column) {
+        QStringList columnValues;
+        for (int slot = 0; slot <= m_data->lastSlot; ++slot)
+            columnValues << (column == 0 ? QString() : m_data->cell(column, slot));
+        data << columnValues;
+    }
+    return data;
+}
+
+// ---------------------------------------------------------------- writing
+
+bool clsDataFile::refuseLineBreaks(const QStringList &values, qsizetype count)
+{
+    for (qsizetype i = 0; i < count && i < values.size(); ++i) {
+        if (hasLineBreak(values[i])) {
+            noteError(LineBreakText, ErrInvalidCall);
+            return true;
+        }
+    }
+    return false;
+}
+
+void clsDataFile::writeLines(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines) {
+        text += line;
+        text += codec::lineEnd;
+    }
+    const QByteArray bytes = codec::encode(text, encoding());
+    if (m_writeStream->write(bytes) != bytes.size())
+        throw RuntimeError(ErrPathFileAccess, m_writeStream->errorString());
+}
+
+bool clsDataFile::createFileNHead(const QString &name, const QString &folder, const QString &table,
+                                  const QStringList &fields)
+{
+    if (name.isEmpty() || table.isEmpty() || fields.isEmpty()) {
+        m_lastErrorText = WrongHeadText;
+        return false;
+    }
+    if (hasLineBreak(table) || refuseLineBreaks(fields, fields.size())) {
+        noteError(LineBreakText, ErrInvalidCall);
+        return false;
+    }
+    const QString path =
+        platform::joinPath(folder.isEmpty() ? platform::installationFolder() : folder, name);
+    m_writeStream = std::make_unique<QFile>(path);
+    try {
+        if (!m_writeStream->open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw RuntimeError(QFileInfo(path).absoluteDir().exists() ? ErrPermissionDenied
+                                                                      : ErrPathNotFound);
+        const QByteArray start = codec::fileStart(encoding());
+        if (m_writeStream->write(start) != start.size())
+            throw RuntimeError(ErrPathFileAccess, m_writeStream->errorString());
+        QStringList lines{u'[' + table + u']'};
+        for (const QString &field : fields)
+            lines << FieldPrefix + field;
+        writeLines(lines);
+    } catch (const RuntimeError &e) {
+        noteError(e.description(), e.number());
+        m_writeStream.reset();
+        return false;
+    }
+    m_writeFieldCount = qint32(fields.size());
+    m_postCounter = 0;
+    return true;
+}
+
+bool clsDataFile::savePost(const QStringList &values)
+{
+    if (values.size() < m_writeFieldCount) {
+        m_lastErrorText = TooFewText;
+        return false;
+    }
+    if (refuseLineBreaks(values, m_writeFieldCount))
+        return false;
+    if (!m_writeStream || !m_writeStream->isOpen()) {
+        noteError(standardDescription(ErrObjectNotSet), ErrObjectNotSet);
+        return false;
+    }
+    try {
+        QStringList lines{QString(), QString(), u'[' + QString::number(m_postCounter) + u']'};
+        ++m_postCounter;
+        lines += values.mid(0, m_writeFieldCount);
+        lines << QString();
+        writeLines(lines);
+    } catch (const RuntimeError &e) {
+        noteError(e.description(), e.number());
+        return false;
+    }
+    return true;
+}
+
+bool clsDataFile::exitFileWrite()
+{
+    if (!m_writeStream || !m_writeStream->isOpen()) {
+        noteError(standardDescription(ErrObjectNotSet), ErrObjectNotSet);
+        m_writeStream.reset();
+        return false;
+    }
+    const bool flushed = m_writeStream->flush();
+    const QString error = m_writeStream->errorString();
+    m_writeStream->close();
+    m_writeStream.reset();
+    if (!flushed) {
+        noteError(error, ErrPathFileAccess);
+        return false;
+    }
+    return true;
+}
+
+bool clsDataFile::addPost(const QString &path, const QStringList &values)
+{
+    const QString resolved = platform::resolveCaseInsensitive(path);
+    if (!platform::fileExists(resolved))
+        return false;
+    const QByteArray bytes = readWholeFile(resolved);
+    const QString text = codec::decode(bytes, encoding());
+    TableLines lines(text);
+    if (!readTableName(lines) || !readFieldNames(lines))
+        return false;
+    m_writeFieldCount = m_numFields;
+    m_postCounter = readPosts(lines, text) ? m_numPosts : 0;
+    if (values.size() < m_writeFieldCount) {
+        m_lastErrorText = TooFewText;
+        return false;
+    }
+    if (refuseLineBreaks(values, m_writeFieldCount))
+        return false;
+
+    m_writeStream = std::make_unique<QFile>(resolved);
+    if (!m_writeStream->open(QIODevice::WriteOnly | QIODevice::Append)) {
+        m_writeStream.reset();
+        throw RuntimeError(ErrPermissionDenied);
+    }
+    // A UTF-16 file cut in the middle of a character would shift every byte we add.
+    const bool hasMark = bytes.startsWith(codec::fileStart(codec::Encoding::Utf16));
+    if (encoding() == codec::Encoding::Utf16 && (bytes.size() - (hasMark ? 2 : 0)) % 2 != 0)
+        m_writeStream->write("\0", 1);
+    const bool saved = savePost(values);
+    m_writeStream->close();
+    m_writeStream.reset();
+    return saved;
+}
+
+QString clsDataFile::temporaryFileFor(const QString &path)
+{
+    return QFileInfo(path).absoluteDir().filePath(
+        u'~' + QString::number(platform::processNumber()) + QStringLiteral(".ini"));
+}
+
+bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qint32 postNr,
+                                  const QString &value)
+{
+    const QString resolved = platform::resolveCaseInsensitive(path);
+    if (!platform::fileExists(resolved))
+        return false;
+    const QByteArray bytes = readWholeFile(resolved);
+    const QString text = codec::decode(bytes, encoding());
+    TableLines lines(text);
+    if (!readTableName(lines) || !readFieldNames(lines))
+        return false;
+    const int column = fieldColumn(field);
+    if (column == -1)
+        return false;
+    if (hasLineBreak(value)) {
+        noteError(LineBreakText, ErrInvalidCall);
+        return false;
+    }
+
+    // Find where the old value lies: the post is found by the number in its header.
+    qsizetype valueStart = 0;
+    qsizetype valueEnd = 0;
+    bool appendLine = false;
+    try {
+        PostHeader header = readPostHeader(lines);
+        while (header.found && header.number != postNr) {
+            for (qint32 i = 0; i < m_numFields; ++i)
+                lines.readLine();
+            header = readPostHeader(lines);
+        }
+        if (!header.found) {
+            noteError(QStringLiteral("No post numbered %1").arg(postNr), ErrSubscript);
+            return false;
+        }
+        for (int i = 0; i < column - 2; ++i)
+            lines.readLine();
+        valueStart = lines.position();
+        if (lines.atEnd()) {
+            appendLine = true;
+            valueEnd = valueStart;
+        } else {
+            valueEnd = valueStart + lines.readLine().size();
+        }
+    } catch (const RuntimeError &e) {
+        noteError(e.description(), e.number());
+        return false;
+    }
+
+    // Everything but the old value is copied byte for byte.
+    const bool hasMark = !m_nonUniCodeMode && bytes.startsWith(codec::fileStart(codec::Encoding::Utf16));
+    const auto toByte = [&](qsizetype chars) {
+        const qsizetype b = m_nonUniCodeMode ? chars : (hasMark ? 2 : 0) + 2 * chars;
+        return std::min<qsizetype>(b, bytes.size());
+    };
+    QString newLine = value;
+    if (appendLine) {
+        if (!text.isEmpty() && !text.endsWith(u'\n'))
+            newLine.prepend(codec::lineEnd);
+        newLine += codec::lineEnd;
+    }
+    QByteArray out;
+    out.reserve(bytes.size() + newLine.size() * 2);
+    out += QByteArrayView(bytes).first(toByte(valueStart));
+    out += codec::encode(newLine, encoding());
+    out += QByteArrayView(bytes).sliced(toByte(valueEnd));
+
+    // A file marked read-only stays as it is, even for a user who could replace it.
+    if (!QFileInfo(resolved).isWritable() || !(QFile::permissions(resolved) & QFile::WriteOwner))
+        throw RuntimeError(ErrPermissionDenied);
+    const QString temporary = temporaryFileFor(resolved);
+    TemporaryFileGuard guard(temporary);
+    {
+        QFile tmp(temporary);
+        if (!tmp.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw RuntimeError(ErrPermissionDenied);
+        tmp.setPermissions(QFile::permissions(resolved));
+        if (tmp.write(out) != out.size() || !platform::flushToDisk(tmp))
+            throw RuntimeError(ErrPathFileAccess, tmp.errorString());
+        tmp.close();
+    }
+    if (!platform::replaceFile(temporary, resolved))
+        throw RuntimeError(ErrPathFileAccess);
+    guard.release();
+    platform::setHidden(resolved, true);
+    return true;
+}
+
+} // namespace haz
