@@ -1,0 +1,58 @@
+#include "QuizList.h"
+
+#include "Conversions.h"
+#include "RuntimeError.h"
+#include "clsDataFile.h"
+
+namespace training {
+
+namespace {
+
+// The info window size: a number when it is one, 0 for anything else; a number
+// beyond 16 bits is an overflow like any other.
+qint16 sizeWish(const QString &text)
+{
+    try {
+        return haz::conv::toInt16(text);
+    } catch (const haz::RuntimeError &e) {
+        if (e.number() == haz::ErrOverflow)
+            throw;
+        return 0;
+    }
+}
+
+} // namespace
+
+bool readQuizList(QList<QuizQuestion> &list, qint32 &count, const QString &path, haz::LastError &lastError)
+{
+    haz::clsDataFile file;
+    if (!file.readData(path))
+        return false;
+    try {
+        count = file.numOfPostsRead();
+        list = QList<QuizQuestion>(count + 1);
+        for (qint32 i = 0; i < count; ++i) {
+            QuizQuestion &q = list[i];
+            const auto field = [&](const QString &name) { return file.getPostPosField(i, name); };
+            q.FrgHead = field(QStringLiteral("FrgHead"));
+            q.FrgText = field(QStringLiteral("FrgText"));
+            q.FrgBild = field(QStringLiteral("FrgBild"));
+            for (int a = 0; a < MaxAlternatives; ++a)
+                q.SvarTxt[a] = field(QStringLiteral("Svar%1Txt").arg(a + 1));
+            for (int a = 0; a < MaxAlternatives; ++a)
+                q.SvarR[a] = haz::conv::toBool(field(QStringLiteral("Svar%1R").arg(a + 1)));
+            q.SvarKom = field(QStringLiteral("SvarKom"));
+            q.InfoLink = field(QStringLiteral("InfoLink"));
+            q.InfoWidth = sizeWish(field(QStringLiteral("InfoWidth")));
+            q.InfoHeight = sizeWish(field(QStringLiteral("InfoHeight")));
+            q.Time = haz::conv::toInt16(field(QStringLiteral("Time")));
+        }
+    } catch (const haz::RuntimeError &e) {
+        lastError.record(e);
+        return false;
+    }
+    lastError.record(QString(), 0);
+    return true;
+}
+
+} // namespace training
