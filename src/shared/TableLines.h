@@ -13,6 +13,8 @@ public:
 
     bool atEnd() const { return m_pos >= m_text.size(); }
     QStringView readLine();
+    // Moves past `count` lines without looking at them; RuntimeError 62 past the end.
+    void skipLines(qsizetype count);
     // Offset (in characters) where the next line starts; the text's size at the end.
     qsizetype position() const { return m_pos; }
 

@@ -1,6 +1,7 @@
 #include "TextCodec.h"
 
 #include <array>
+#include <cstring>
 
 namespace haz::codec {
 
@@ -18,13 +19,27 @@ constexpr std::array<char16_t, 32> HighControls = {
 
 QString decodeAnsi(const QByteArray &bytes)
 {
-    QString out(bytes.size(), Qt::Uninitialized);
+    // Windows-1252 is Latin-1 but for 0x80..0x9F, so convert fast and mend those.
+    QString out = QString::fromLatin1(bytes);
     char16_t *dst = reinterpret_cast<char16_t *>(out.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80 || b >= 0xA0) {
-            dst[i] = b;
-        } else {
+    const auto *src = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    for (; i < size; ++i) {
+        // Most text is plain ASCII: skip eight such bytes at a time.
+        if ((i & 7) == 0) {
+            while (i + 8 <= size) {
+                quint64 word;
+                std::memcpy(&word, src + i, 8);
+                if (word & 0x8080808080808080ULL)
+                    break;
+                i += 8;
+            }
+            if (i >= size)
+                break;
+        }
+        const unsigned char b = src[i];
+        if (b >= 0x80 && b < 0xA0) {
             const char16_t u = HighControls[b - 0x80];
             dst[i] = u ? u : Replacement;
         }

@@ -451,16 +451,14 @@ bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qin
     try {
         PostHeader header = readPostHeader(lines);
         while (header.found && header.number != postNr) {
-            for (qint32 i = 0; i < m_numFields; ++i)
-                lines.readLine();
+            lines.skipLines(m_numFields);
             header = readPostHeader(lines);
         }
         if (!header.found) {
             noteError(QStringLiteral("No post numbered %1").arg(postNr), ErrSubscript);
             return false;
         }
-        for (int i = 0; i < column - 2; ++i)
-            lines.readLine();
+        lines.skipLines(column - 2);
         valueStart = lines.position();
         if (lines.atEnd()) {
             appendLine = true;
