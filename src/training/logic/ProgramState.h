@@ -1,0 +1,118 @@
+#pragma once
+// Everything the course program holds for its whole run: paths, the language code,
+// the caption table and the texts kept from it, the content lists, the signed-in
+// learner and his or her counts. `main` owns one; tests make a fresh one each.
+
+#include "FactList.h"
+#include "QuizList.h"
+#include "RuntimeError.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+namespace haz {
+class clsDataFile;
+class MessageService;
+} // namespace haz
+
+namespace training {
+
+// The five subject tabs. The number is the index of the subject's element in the
+// shared button arrays (QuizAnswBtn(i), QuizRestartBtn(i), FactCmdPrint(i)); the
+// subject's tab is that number + 1.
+enum Subject : int { Ide = 0, Phys = 1, Prot = 2, Haz = 3, NBC = 4 };
+inline constexpr int SubjectCount = 5;
+
+struct SubjectNames {
+    QString prefix;      // control and progress-field prefix: "ide", "haz", ...
+    QString fileWord;    // "Ident", "Hazard", ... for the fact and quiz list files
+    QString optionArray; // "ideOpt", "HazOpt", ...
+    QString factList;    // "ideLstFact", "hazFactLst", ...
+    QString optionFrame; // "ideFrmOpt", "NBCfrmOpt", ...
+    QString progressRow; // the row's name on the progress tab: "Ide", "Haz", ...
+    int tab = 0;
+};
+const SubjectNames &subjectNames(int subject);
+
+// Tabs of the main window.
+enum Tab : int {
+    TabIntro = 0, TabIde = 1, TabPhys = 2, TabProt = 3, TabHaz = 4, TabNBC = 5,
+    TabTak = 6, TabRef = 7, TabExcer = 8, TabExam = 9, TabProgress = 10
+};
+inline constexpr int TabCount = 11;
+
+struct FactListData {
+    QList<FactEntry> list;
+    qint32 count = 0;
+};
+
+struct QuizListData {
+    QList<QuizQuestion> list;
+    qint32 count = 0;
+};
+
+struct SubjectProgress {
+    qint32 quizPos = 0;
+    qint32 quizCorr = 0;
+    qint32 factPos = 0;
+};
+
+// A learner's place in the course, as held between sign-in and exit.
+struct LearnerProgress {
+    qint32 selTab = 0;
+    bool quizOrFact = true;
+    std::array<SubjectProgress, SubjectCount> subjects{};
+    SubjectProgress tak;
+    qint32 refFactPos = 0;
+    qint32 examQuizPos = 0, examQuizCorr = 0, examLastList = 0, examUseList = 0;
+    qint32 excerQuizPos = 0, excerQuizCorr = 0, excerLastList = 0, excerUseList = 0;
+    qint16 CurrentScenario = 0, CurrentRum = 0, CurrentTime = 0, CurrentScore = 0;
+};
+
+class ProgramState {
+public:
+    explicit ProgramState(haz::MessageService &messages);
+    ~ProgramState();
+    ProgramState(const ProgramState &) = delete;
+    ProgramState &operator=(const ProgramState &) = delete;
+
+    haz::MessageService &messages;
+    haz::LastError lastError;
+
+    QString installDir;
+    QString langCode;
+    QString htmlDir;
+    QString imagesDir;
+    QString iniDir;
+    QString iconName;
+    QString userFileStem;
+    QString userFile;
+
+    // The caption table as read at start-up; null when it could not be read.
+    std::shared_ptr<const haz::clsDataFile> captions;
+    // Caption texts that code uses later (message texts, label prefixes).
+    QHash<QString, QString> texts;
+    QString text(const QString &id) const { return texts.value(id); }
+
+    std::array<FactListData, SubjectCount> subjectFacts;
+    FactListData takFacts;
+    FactListData refFacts;
+    std::array<QuizListData, SubjectCount> subjectQuizzes;
+
+    QStringList exerciseListFiles;
+    QStringList examListFiles;
+    QuizListData exerciseList;
+    QuizListData examList;
+
+    QString currentUser;
+    bool isNewUser = false;
+    LearnerProgress progress;
+    bool examStarted = false;
+};
+
+} // namespace training

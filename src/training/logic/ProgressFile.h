@@ -1,0 +1,93 @@
+#pragma once
+// The learners' progress file: one post of 48 fields per learner, in the documents
+// folder, Windows-1252, hidden. Scenario reads some fields by position, so the
+// field order of the installation's template is part of the format.
+
+#include "ProgramState.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace haz {
+class clsDataFile;
+class MessageService;
+} // namespace haz
+
+namespace training::progress {
+
+inline constexpr int FieldCount = 48;
+
+// The 48 field names in file order (the order of the installation's template).
+const QStringList &fieldNames();
+
+// Documents folder + "/" + language code + stem + ".ini".
+QString progressFilePath(const QString &documentsFolder, const QString &langCode,
+                         const QString &userFileStem);
+
+// Copies the template to `userFile` (replacing whatever is there) and hides the copy.
+bool copyTemplate(const QString &templatePath, const QString &userFile);
+
+// First start: creates the progress file from the template when it does not exist.
+// True when it was created.
+bool createIfMissing(const QString &templatePath, const QString &userFile);
+
+// Opens the progress file for the learner dialog. An unreadable file gives no
+// names. A file whose field count is not 48 is kept beside itself as a backup
+// (name + ".bak-" + date-time) and replaced by the template; it gives no names.
+struct OpenResult {
+    bool readable = false;
+    bool replaced = false;
+    QString backupPath;
+    QStringList names; // UserName of every post, in file order
+};
+OpenResult openForLearnerDialog(const QString &userFile, const QString &templatePath,
+                                const QDateTime &now);
+
+// Learner names. Blanks around a name are removed before it is looked up, added or
+// used; commas, control characters, characters the 8-bit file cannot hold and the
+// words the scenario command line uses as keys are refused.
+enum class NameCheck { Empty, Refused, Ok };
+NameCheck checkLearnerName(const QString &typed, QString &name);
+
+// True when a post's UserName (blanks trimmed) equals `name` exactly.
+bool learnerExists(const QString &userFile, const QString &name);
+// Appends the post of a new learner: the name and "-1" in every other field.
+bool addLearner(const QString &userFile, const QString &name);
+
+// The slot of the learner's post in a read progress file, or nothing.
+std::optional<qint32> findLearnerSlot(const haz::clsDataFile &file, const QString &name);
+
+// "-1" reads as 0; otherwise the text must be a whole number.
+qint32 readNumber(const haz::clsDataFile &file, qint32 slot, const QString &field);
+qint16 readNumber16(const haz::clsDataFile &file, qint32 slot, const QString &field);
+
+// Reads the learner's post into `progress`. False (nothing changed) when the file
+// cannot be read or holds no post of that name; a value that does not convert is a
+// RuntimeError for the caller.
+bool readLearnerProgress(const QString &userFile, const QString &name, LearnerProgress &progress);
+
+// The 29 fields the program writes back at exit, in the order they are written.
+struct SavedField {
+    QString name;
+    QString value;
+    bool countsAsStep; // every field but selTab and takFactPos advances the save bar
+};
+QList<SavedField> savedFields(const LearnerProgress &progress, qint32 selectedTab);
+
+// Writes the 29 fields of the learner's post, one update each, calling `step` after
+// each update that counts. A failed update is reported once with "Could not save
+// setting for user" and the other fields are still written. A platform error (a
+// locked or read-only file) ends the save; it is reported once by the caller.
+// Nothing is written when the file cannot be read or holds no post of that name.
+enum class SaveOutcome { Saved, PartlySaved, NotWritten };
+SaveOutcome saveLearnerProgress(const QString &userFile, const QString &name,
+                                const LearnerProgress &progress, qint32 selectedTab,
+                                haz::MessageService &messages, const std::function<void()> &step);
+
+inline constexpr int SaveSteps = 27;
+
+} // namespace training::progress

@@ -1,0 +1,150 @@
+#include "basMain.h"
+
+#include "MessageService.h"
+#include "Platform.h"
+#include "RuntimeError.h"
+#include "clsDataFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace training::basMain {
+
+const QString FileSystemMissingText = QStringLiteral(
+    "Could not create scripting runtime object! Make sure Internet Explorer 5 or higher is installed");
+const QString ShellMissingText = QStringLiteral(
+    "Could not create WScript.Shell (wshom.ocx)! Make sure Internet Explorer 5 or higher is installed");
+
+bool createFileSystemObject(haz::MessageService &messages)
+{
+    const QFileInfo folder(haz::platform::installationFolder());
+    if (folder.isDir() && folder.isReadable())
+        return true;
+    messages.show(FileSystemMissingText);
+    return false;
+}
+
+bool createShellObject(haz::MessageService &messages)
+{
+    if (QFileInfo(haz::platform::documentsFolder()).isDir())
+        return true;
+    messages.show(ShellMissingText);
+    return false;
+}
+
+QString readLangCode(const QString &installDir)
+{
+    const QString path = haz::platform::resolveCaseInsensitive(
+        haz::platform::joinPath(installDir, QStringLiteral("lang.ini")));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw haz::RuntimeError(haz::ErrFileNotFound);
+    QByteArray line = file.readLine();
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromLatin1(line.left(2));
+}
+
+void setInstallationPaths(ProgramState &state)
+{
+    state.htmlDir = haz::platform::joinPath(state.installDir, QStringLiteral("data/html/"));
+    state.imagesDir = haz::platform::joinPath(state.installDir, QStringLiteral("data/images/"));
+    state.iniDir = haz::platform::joinPath(state.installDir, QStringLiteral("ini/"));
+}
+
+std::shared_ptr<const haz::clsDataFile> readCaptionTable(const QString &iniDir)
+{
+    auto table = std::make_shared<haz::clsDataFile>();
+    if (!table->readData(haz::platform::joinPath(iniDir, QStringLiteral("captions.ini"))))
+        return nullptr;
+    return table;
+}
+
+const QStringList &keptTextIds()
+{
+    static const QStringList ids{
+        QStringLiteral("errDispAnswer"), QStringLiteral("totAnswers"), QStringLiteral("excerCompleted"),
+        QStringLiteral("corrAnswers"), QStringLiteral("excerAllDone"), QStringLiteral("examAllDone"),
+        QStringLiteral("btnExit"), QStringLiteral("btnOk"), QStringLiteral("PictureCopy"),
+        QStringLiteral("PictureCopied"), QStringLiteral("sErrorQuiz"), QStringLiteral("userExists"),
+        QStringLiteral("userDef"), QStringLiteral("userAsk"),
+    };
+    return ids;
+}
+
+QString replaceText(const QString &text, const QString &search, const QString &replacement)
+{
+    if (search.isEmpty())
+        return text;
+    if (replacement.contains(search))
+        return QString(text).replace(search, replacement);
+    QString result = text;
+    // Nothing before the last replacement can match except across its start.
+    qsizetype from = 0;
+    for (qsizetype at = result.indexOf(search, from); at >= 0; at = result.indexOf(search, from)) {
+        result.replace(at, search.size(), replacement);
+        from = std::max<qsizetype>(0, at - search.size() + 1);
+    }
+    return result;
+}
+
+QStringList listFolderFiles(const QString &folder)
+{
+    const QString resolved = haz::platform::resolveCaseInsensitive(folder);
+    const QDir dir(resolved);
+    if (resolved.isEmpty() || !dir.exists())
+        return {QString()};
+    const QStringList files = dir.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    return files.isEmpty() ? QStringList{QString()} : files;
+}
+
+void loadContentLists(ProgramState &state)
+{
+    const auto path = [&](const QString &name) { return haz::platform::joinPath(state.iniDir, name); };
+    const auto facts = [&](FactListData &data, const QString &name) {
+        readFactList(data.list, data.count, path(name), state.lastError);
+    };
+    const auto quiz = [&](QuizListData &data, const QString &name) {
+        readQuizList(data.list, data.count, path(name), state.lastError);
+    };
+    facts(state.subjectFacts[Ide], QStringLiteral("Identfact.ini"));
+    facts(state.subjectFacts[Haz], QStringLiteral("Hazardfact.ini"));
+    facts(state.subjectFacts[Phys], QStringLiteral("Physfact.ini"));
+    facts(state.takFacts, QStringLiteral("Takfact.ini"));
+    facts(state.subjectFacts[Prot], QStringLiteral("Protfact.ini"));
+    facts(state.subjectFacts[NBC], QStringLiteral("NBCfact.ini"));
+    facts(state.refFacts, QStringLiteral("Reffact.ini"));
+    quiz(state.subjectQuizzes[Ide], QStringLiteral("Ident.ini"));
+    quiz(state.subjectQuizzes[Haz], QStringLiteral("Hazard.ini"));
+    quiz(state.subjectQuizzes[Phys], QStringLiteral("Phys.ini"));
+    quiz(state.subjectQuizzes[Prot], QStringLiteral("Prot.ini"));
+    quiz(state.subjectQuizzes[NBC], QStringLiteral("NBC.ini"));
+}
+
+namespace {
+void loadSet(ProgramState &state, QuizListData &data, const QStringList &files, qint32 use,
+             const QString &folder)
+{
+    if (use < 0 || use >= files.size() || files.at(use).isEmpty())
+        return;
+    QuizListData loaded;
+    readQuizList(loaded.list, loaded.count,
+                 haz::platform::joinPath(state.iniDir, folder + u'/' + files.at(use)), state.lastError);
+    data = loaded;
+}
+} // namespace
+
+void loadExerciseList(ProgramState &state)
+{
+    loadSet(state, state.exerciseList, state.exerciseListFiles, state.progress.excerUseList,
+            QStringLiteral("excer"));
+}
+
+void loadExamList(ProgramState &state)
+{
+    loadSet(state, state.examList, state.examListFiles, state.progress.examUseList,
+            QStringLiteral("exam"));
+}
+
+} // namespace training::basMain
