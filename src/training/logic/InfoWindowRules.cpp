@@ -1,0 +1,62 @@
+#include "InfoWindowRules.h"
+
+#include "Conversions.h"
+
+#include <algorithm>
+
+namespace training {
+
+namespace {
+
+int wishedTwips(qint16 pixels, int screenTwips)
+{
+    return pixels > MaxInfoSizePixels ? screenTwips : pixels * TwipsPerPixel;
+}
+
+} // namespace
+
+std::optional<QSize> infoWindowSizeWish(qint16 infoWidth, qint16 infoHeight, QSize screenTwips)
+{
+    if (infoWidth <= 0 || infoHeight <= 0)
+        return std::nullopt;
+    return QSize(wishedTwips(infoWidth, screenTwips.width()), wishedTwips(infoHeight, screenTwips.height()));
+}
+
+QSize infoBrowserSizeAfterResize(QSize windowTwips, QSize browserTwips)
+{
+    QSize size = browserTwips;
+    if (windowTwips.height() > 140)
+        size.setHeight(std::max(0, windowTwips.height() - 500));
+    if (windowTwips.width() > 140)
+        size.setWidth(std::max(0, windowTwips.width() - 120));
+    return size;
+}
+
+QString infoWindowTitle(const QString &subjectLabel, const QString &heading)
+{
+    return subjectLabel + QStringLiteral(" - ") + heading;
+}
+
+InfoBoxStep infoBoxStepForTab(int selectedTab, bool sourceReady)
+{
+    InfoBoxStep step;
+    switch (selectedTab) {
+    case 1: case 2: case 3: case 4: case 5: case 8: case 9:
+        step.openFromSource = sourceReady;
+        step.hide = !sourceReady;
+        break;
+    case 0: case 6: case 7: case 10:
+        step.hide = true;
+        break;
+    default:
+        break;
+    }
+    return step;
+}
+
+QString debugPositionText(const QString &name, qint64 leftTwips)
+{
+    return name + u':' + haz::conv::toText(leftTwips) + u':';
+}
+
+} // namespace training

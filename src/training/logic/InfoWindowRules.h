@@ -1,0 +1,40 @@
+#pragma once
+// The info window's arithmetic and its decision per tab, without a window.
+// Sizes are twips (15 per pixel).
+
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+namespace training {
+
+inline constexpr int TwipsPerPixel = 15;
+// The largest size wish in pixels whose twips still fit 16 bits.
+inline constexpr int MaxInfoSizePixels = 2184;
+
+// The window size (twips) a question's InfoWidth/InfoHeight ask for; nothing when
+// either is 0 or less (the window keeps its size). A wish beyond 2184 pixels takes
+// the screen's size in that direction.
+std::optional<QSize> infoWindowSizeWish(qint16 infoWidth, qint16 infoHeight, QSize screenTwips);
+
+// The browser's size (twips) after the window was resized to `windowTwips`: each
+// direction follows only while the window is larger than 140 twips in it.
+QSize infoBrowserSizeAfterResize(QSize windowTwips, QSize browserTwips);
+
+// The window title of a subject question: subject label, " - ", heading.
+QString infoWindowTitle(const QString &subjectLabel, const QString &heading);
+
+// What matching the info window to the selected tab does.
+struct InfoBoxStep {
+    bool openFromSource = false; // run the tab's info-link click
+    bool hide = false;           // hide the window
+};
+// `sourceReady`: the tab shows a question (for subject tabs: in the quiz view) whose
+// InfoLink is not empty.
+InfoBoxStep infoBoxStepForTab(int selectedTab, bool sourceReady);
+
+// The text of the debug button's two messages: "exam:", the left edge, ":".
+QString debugPositionText(const QString &name, qint64 leftTwips);
+
+} // namespace training

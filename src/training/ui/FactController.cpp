@@ -1,0 +1,88 @@
+#include "FactController.h"
+
+#include "MediaDisplay.h"
+#include "PageView.h"
+#include "Platform.h"
+#include "QuizController.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QListWidget>
+
+#include <exception>
+
+namespace training {
+
+void printWebPage(haz::PageView *browser)
+{
+    // Nothing to print before a page was shown, or after the browser was blanked.
+    if (!browser || !browser->hasPage())
+        return;
+    try {
+        browser->printWithDialog();
+    } catch (const std::exception &) {
+    }
+}
+
+FactController::FactController(QWidget *root, const FactMember &member, FactData data, QuizEnvironment &env,
+                               MediaDisplay &media, QObject *parent)
+    : QObject(parent), m_root(root), m_member(member), m_data(data), m_env(env), m_media(media)
+{
+    m_list = root ? root->findChild<QListWidget *>(m_member.list) : nullptr;
+    if (m_list) {
+        connect(m_list, &QListWidget::currentRowChanged, this, &FactController::factSelected);
+        m_list->installEventFilter(this);
+    }
+    if (auto *print = qobject_cast<QAbstractButton *>(find(m_member.printButton())))
+        connect(print, &QAbstractButton::clicked, this, &FactController::printPage);
+    if (m_member.prefix == QLatin1String("ref")) {
+        if (auto *option = qobject_cast<QAbstractButton *>(find(QStringLiteral("refOpt"))))
+            connect(option, &QAbstractButton::clicked, this, &FactController::selectSavedPosition);
+    }
+}
+
+QWidget *FactController::find(const QString &name) const
+{
+    return m_root ? m_root->findChild<QWidget *>(name) : nullptr;
+}
+
+void FactController::factSelected()
+{
+    if (!m_list)
+        return;
+    const int row = m_list->currentRow();
+    if (row < 0 || row >= m_data.list.size())
+        return;
+    // Restoring a list on another tab must not blank what that tab shows.
+    if (m_env.selectedTab() == m_member.tab)
+        m_media.clearMediaControls();
+    const FactEntry &entry = m_data.list[row];
+    if (!entry.page.isEmpty())
+        m_media.showMediaFileQuietly(m_member.browser, haz::platform::joinPath(m_env.htmlDir(), entry.page));
+    setControlText(find(m_member.progressLabel), entry.title);
+    m_data.position = row;
+    m_env.setQuizOrFact(true);
+}
+
+void FactController::selectSavedPosition()
+{
+    if (!m_list)
+        return;
+    const int row = factSelectionIndex(m_data.position, qMin<qint32>(m_data.count, m_list->count()));
+    m_list->setCurrentRow(row);
+}
+
+void FactController::printPage()
+{
+    printWebPage(qobject_cast<haz::PageView *>(find(m_member.browser)));
+}
+
+bool FactController::eventFilter(QObject *watched, QEvent *event)
+{
+    // Pointing at the list lets the arrow keys move through the titles.
+    if (watched == m_list && event->type() == QEvent::Enter)
+        m_list->setFocus();
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace training

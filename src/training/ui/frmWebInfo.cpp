@@ -1,0 +1,172 @@
+#include "frmWebInfo.h"
+
+#include "InfoWindowRules.h"
+#include "MediaTarget.h"
+#include "MessageService.h"
+#include "PageView.h"
+#include "QuizList.h"
+
+#include <QGuiApplication>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include <exception>
+
+namespace training {
+
+namespace {
+
+QSize toPixels(QSize twips)
+{
+    return QSize(twips.width() / TwipsPerPixel, twips.height() / TwipsPerPixel);
+}
+
+QSize toTwips(QSize pixels)
+{
+    return pixels * TwipsPerPixel;
+}
+
+} // namespace
+
+frmWebInfo::frmWebInfo() : QWidget(nullptr)
+{
+    setObjectName(QStringLiteral("frmWebInfo"));
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // The learner keeps answering in the main window while the page is shown.
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    setAttribute(Qt::WA_DeleteOnClose, true); // closing unloads; the next use loads again
+    m_web = new haz::PageView(this);
+    m_web->setObjectName(InfoBrowserName());
+    m_web->move(0, 0);
+    resize(480, 400);
+    // First shown at the right edge of the screen, where it covers least of the quiz.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.right() - 480 - 40, area.top() + 80);
+    }
+}
+
+QSize frmWebInfo::sizeTwips() const
+{
+    return toTwips(frameGeometry().size());
+}
+
+void frmWebInfo::setSizeTwips(QSize twips)
+{
+    const QSize frameExtra = frameGeometry().size() - size();
+    resize(toPixels(twips) - frameExtra);
+}
+
+bool frmWebInfo::isNormalState() const
+{
+    return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+void frmWebInfo::makeTopmost()
+{
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, true); // re-applying the flag hides the window
+    if (shown)
+        show();
+    raise();
+}
+
+void frmWebInfo::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // A minimised window has nothing to fit; a maximised one fits its browser too.
+    if (windowState() & Qt::WindowMinimized)
+        return;
+    const QSize browser = infoBrowserSizeAfterResize(sizeTwips(), toTwips(m_web->size()));
+    m_web->resize(toPixels(browser));
+}
+
+frmWebInfoHost::frmWebInfoHost(QObject *parent) : QObject(parent) {}
+
+frmWebInfoHost::~frmWebInfoHost()
+{
+    delete m_window.data();
+}
+
+frmWebInfo *frmWebInfoHost::window()
+{
+    if (!m_window)
+        m_window = new frmWebInfo();
+    return m_window;
+}
+
+bool frmWebInfoHost::isShown() const
+{
+    return m_window && m_window->isVisible();
+}
+
+void frmWebInfoHost::hideWebInfoBox()
+{
+    if (m_window && m_window->isVisible())
+        m_window->hide();
+}
+
+void frmWebInfoHost::showWithoutWaiting()
+{
+    frmWebInfo *w = window();
+    w->show();
+    w->raise();
+}
+
+void frmWebInfoHost::applySizeWish(const QuizQuestion &question)
+{
+    frmWebInfo *w = window();
+    if (!w->isNormalState())
+        return;
+    QSize screenTwips(32760, 32760);
+    if (const QScreen *screen = w->screen())
+        screenTwips = toTwips(screen->availableGeometry().size());
+    if (const auto wish = infoWindowSizeWish(question.InfoWidth, question.InfoHeight, screenTwips))
+        w->setSizeTwips(*wish);
+}
+
+void frmWebInfoHost::UpdateWebInfoBox(int selectedTab)
+{
+    // Matching the window to the tab never stops the tab change.
+    try {
+        m_infoWinShow = true;
+        InfoLinkSource *source = m_sources.value(selectedTab);
+        const InfoBoxStep step = infoBoxStepForTab(selectedTab, source && source->infoLinkReady());
+        if (step.openFromSource)
+            source->runInfoLinkClick();
+        if (step.hide)
+            hideWebInfoBox();
+    } catch (const std::exception &) {
+    }
+}
+
+void frmWebInfoHost::setInfoLinkSource(int tab, InfoLinkSource *source)
+{
+    m_sources.insert(tab, source);
+}
+
+void frmWebInfoHost::removeInfoLinkSource(InfoLinkSource *source)
+{
+    for (auto it = m_sources.begin(); it != m_sources.end();) {
+        if (it.value() == source)
+            it = m_sources.erase(it);
+        else
+            ++it;
+    }
+}
+
+void debugBtnClick(QWidget *mainWindow, haz::MessageService &messages)
+{
+    QWidget *examFrame = mainWindow->findChild<QWidget *>(QStringLiteral("frmExamSvar"));
+    for (QWidget *w : {examFrame, mainWindow->findChild<QWidget *>(QStringLiteral("examQuizLblTot")),
+                       mainWindow->findChild<QWidget *>(QStringLiteral("examQuizLblDone"))}) {
+        if (w)
+            w->setVisible(true);
+    }
+    if (examFrame)
+        messages.show(debugPositionText(QStringLiteral("exam"), qint64(examFrame->x()) * TwipsPerPixel));
+    if (QWidget *excerFrame = mainWindow->findChild<QWidget *>(QStringLiteral("frmSvar")))
+        messages.show(debugPositionText(QStringLiteral("excer"), qint64(excerFrame->x()) * TwipsPerPixel));
+}
+
+} // namespace training
