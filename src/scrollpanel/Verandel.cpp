@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
@@ -27,6 +28,30 @@ class Verandel::InnerScrollBar : public QScrollBar {
 public:
     explicit InnerScrollBar(QWidget *parent) : QScrollBar(Qt::Vertical, parent) {}
     void wheelFromPanel(QWheelEvent *e) { wheelEvent(e); }
+};
+
+// Widgets scrolled past the top or bottom would paint over the panel's own border
+// line; the line is drawn again above them, like the bar, and lets the mouse through.
+class Verandel::BorderLine : public QWidget {
+public:
+    explicit BorderLine(Verandel *panel) : QWidget(panel), m_panel(panel)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (m_panel->BorderStyle() == bdrnone)
+            return;
+        QPainter painter(this);
+        painter.setPen(m_panel->palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+private:
+    Verandel *m_panel;
 };
 
 namespace {
@@ -127,6 +152,8 @@ Verandel::Verandel(QWidget *parent) : QFrame(parent)
     bar->setSingleStep(DefaultSmallChange);
     bar->setPageStep(DefaultLargeChange);
     m_bar = bar;
+    m_borderLine = new BorderLine(this);
+    keepOnTop();
     applyRange();
     m_bar->setValue(DefaultValue);
     m_lastPosition = qint16(m_bar->value());
@@ -159,7 +186,7 @@ QList<QWidget *> Verandel::Controls() const
 {
     QList<QWidget *> controls;
     for (QObject *child : children()) {
-        if (!child->isWidgetType() || child == m_bar)
+        if (!child->isWidgetType() || child == m_bar || child == m_borderLine)
             continue;
         auto *w = static_cast<QWidget *>(child);
         if (!w->isWindow())
@@ -201,6 +228,15 @@ void Verandel::layoutScrollBar()
     const QRect inner = contentsRect();
     m_bar->setGeometry(inner.right() + 1 - ScrollBarWidthPixels, inner.top(), ScrollBarWidthPixels,
                        inner.height());
+    m_borderLine->setGeometry(rect());
+}
+
+// Widgets added later are stacked above earlier ones; the border line and the bar stay
+// above them all.
+void Verandel::keepOnTop()
+{
+    m_borderLine->raise();
+    m_bar->raise();
 }
 
 void Verandel::watchHost(QWidget *host)
@@ -226,6 +262,7 @@ void Verandel::setBorderStyle(int bStyle)
     setFrameStyle(style == bdrnone ? QFrame::NoFrame : (QFrame::Box | QFrame::Plain));
     setLineWidth(1);
     layoutScrollBar();
+    m_borderLine->update();
     emit borderStyleChanged(BorderStyle());
     announce("BorderStyle");
 }
@@ -464,10 +501,9 @@ bool Verandel::event(QEvent *e)
     switch (e->type()) {
     case QEvent::ChildAdded:
     case QEvent::ChildPolished: {
-        // Widgets added later are stacked above earlier ones; the bar stays on top.
         QObject *child = static_cast<QChildEvent *>(e)->child();
-        if (m_bar && child != m_bar && child->isWidgetType())
-            m_bar->raise();
+        if (m_borderLine && child != m_bar && child != m_borderLine && child->isWidgetType())
+            keepOnTop();
         break;
     }
     case QEvent::ParentAboutToChange:
@@ -477,7 +513,7 @@ bool Verandel::event(QEvent *e)
         watchHost(parentWidget());
         break;
     case QEvent::ContentsRectChange:
-        if (m_bar)
+        if (m_borderLine)
             layoutScrollBar();
         break;
     default:

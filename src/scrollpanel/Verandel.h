@@ -150,10 +150,13 @@ private:
     void announce(const char *name);
     void applyRange();
     void layoutScrollBar();
+    void keepOnTop();
     void watchHost(QWidget *host);
 
     class InnerScrollBar;
+    class BorderLine;
     InnerScrollBar *m_bar = nullptr;
+    BorderLine *m_borderLine = nullptr;
     qint16 m_lastPosition = 0;
     qint16 m_min = DefaultMin;
     qint16 m_max = DefaultMax;

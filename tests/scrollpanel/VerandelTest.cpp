@@ -350,8 +350,19 @@ TEST_F(VerandelTest, ScrollBarStaysAboveControlsAddedLater)
     wide->show();
     const QRect bar = panel->scrollBar()->geometry();
     EXPECT_EQ(panel->childAt(bar.center()), panel->scrollBar());
-    // The bar is not one of the controls it moves.
+    EXPECT_EQ(panel->childAt(5, 5), wide); // the redrawn border line lets the mouse through
+    // Neither the bar nor the border line is one of the controls it moves.
     EXPECT_EQ(panel->Controls(), QList<QWidget *>{wide});
+
+    // A control scrolled past the top does not paint over the border line.
+    QPalette red = wide->palette();
+    red.setColor(QPalette::Window, Qt::red);
+    wide->setPalette(red);
+    wide->setAutoFillBackground(true);
+    wide->move(0, -10);
+    const QImage shot = panel->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(20, 0), panel->palette().color(QPalette::WindowText));
+    EXPECT_EQ(shot.pixelColor(20, 1), QColor(Qt::red));
 }
 
 TEST_F(VerandelTest, AboutBoxIsModalAndClosesWithOk)
