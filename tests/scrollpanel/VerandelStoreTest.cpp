@@ -85,29 +85,6 @@ TEST(VerandelStore, LoadingAppliesValuesAndMovesTheControls)
     EXPECT_EQ(changed.count(), 7); // every loaded name but the unchanged BorderStyle
 }
 
-TEST(VerandelStore, SavingWritesEveryNameWithItsCurrentValue)
-{
-    Verandel panel;
-    panel.setMax(5000);
-    panel.setValue(1234);
-    panel.setBorderStyle(0);
-    panel.setWhiteSpace(-30);
-    panel.setBackColor(QColor(10, 20, 30));
-    VerandelVariantMapStore store;
-    panel.writeProperties(store);
-
-    const QVariantMap &v = store.values();
-    EXPECT_EQ(v.size(), 8);
-    EXPECT_EQ(v.value("Max").toInt(), 5000);
-    EXPECT_EQ(v.value("Value").toInt(), 1234);
-    EXPECT_EQ(v.value("Min").toInt(), 0);
-    EXPECT_EQ(v.value("BorderStyle").toInt(), 0);
-    EXPECT_EQ(v.value("WhiteSpace").toInt(), -30);
-    EXPECT_TRUE(v.value("MatchBackColor").toBool());
-    EXPECT_TRUE(v.value("Enabled").toBool());
-    EXPECT_EQ(v.value("BackColor").value<QColor>(), QColor(10, 20, 30));
-}
-
 TEST(VerandelStore, SettingsFileRoundTrip)
 {
     haztest::TestEnvironment env;
@@ -127,6 +104,9 @@ TEST(VerandelStore, SettingsFileRoundTrip)
     EXPECT_TRUE(text.contains("BackColor=#123456")) << text.constData();
 
     QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("ScrollingPane"));
+    EXPECT_EQ(settings.childKeys().size(), 8); // every name, defaults included
+    settings.endGroup();
     VerandelSettingsStore store(settings, QStringLiteral("ScrollingPane"));
     Verandel loaded;
     loaded.readProperties(store); // values come back as texts
@@ -135,6 +115,8 @@ TEST(VerandelStore, SettingsFileRoundTrip)
     EXPECT_EQ(loaded.Value(), -150);
     EXPECT_FALSE(loaded.MatchBackColor());
     EXPECT_EQ(loaded.BackColor(), QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(loaded.BorderStyle(), Verandel::bdrSingle);
+    EXPECT_TRUE(loaded.Enabled());
 }
 
 TEST(VerandelStore, StoredTextsAndNumbersAreConverted)
