@@ -50,8 +50,13 @@ void PageView::doSetSource(const QUrl &name, QTextDocument::ResourceType type)
 {
     QTextBrowser::doSetSource(name, type);
     // Links followed inside a page move the location; navigate() sets its own.
-    if (!m_navigating && name.isLocalFile())
-        setLocation(QDir::toNativeSeparators(name.toLocalFile()));
+    if (m_navigating)
+        return;
+    QUrl shown = source();
+    if (shown.isRelative() && hasPage())
+        shown = QUrl::fromLocalFile(QFileInfo(m_location).absoluteFilePath()).resolved(shown);
+    if (shown.isLocalFile())
+        setLocation(QDir::toNativeSeparators(shown.toLocalFile()));
 }
 
 void PageView::setLocation(const QString &location)
