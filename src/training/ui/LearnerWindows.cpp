@@ -1,0 +1,187 @@
+#include "LearnerWindows.h"
+
+#include "MainTabs.h"
+#include "PageView.h"
+#include "PictureBox.h"
+#include "Platform.h"
+#include "ProgramState.h"
+#include "ProgressFile.h"
+#include "RuntimeError.h"
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace training {
+
+using twips::place;
+
+namespace {
+QPushButton *button(QWidget *parent, const QString &name, const TwipRect &rect, const QString &text)
+{
+    auto *b = place<QPushButton>(parent, name, rect);
+    b->setText(text);
+    return b;
+}
+
+QLabel *label(QWidget *parent, const QString &name, const TwipRect &rect, const QString &text)
+{
+    auto *l = place<QLabel>(parent, name, rect);
+    l->setText(text);
+    l->setWordWrap(true);
+    return l;
+}
+
+void setFixedTwipSize(QWidget *window, qint32 width, qint32 height)
+{
+    window->setFixedSize(width / twips::PerPixel, height / twips::PerPixel);
+}
+} // namespace
+
+frmUserChoose::frmUserChoose(ProgramState &state, QWidget *parent) : QDialog(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("frmUserChoose"));
+    setFixedTwipSize(this, 7440, 3900);
+    m_logo = makePictureBox(this, QStringLiteral("picProg"), {240, 240, 1920, 1920});
+    m_program = label(this, QStringLiteral("lblProgram"), {2460, 240, 4740, 900}, QString());
+    QFont big = m_program->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    m_program->setFont(big);
+    m_prompt = label(this, QStringLiteral("userLblChoose"), {2460, 1260, 4740, 330}, QString());
+    m_userCmb = place<QComboBox>(this, QStringLiteral("userCmb"), {2460, 1650, 4740, 390});
+    m_userCmb->setEditable(true);
+    m_userCmb->setInsertPolicy(QComboBox::NoInsert);
+    m_ok = button(this, QStringLiteral("userChooseOk"), {3840, 3120, 1560, 450}, tr("OK"));
+    m_exit = button(this, QStringLiteral("userChooseExit"), {5640, 3120, 1560, 450}, tr("Exit"));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        m_names.clear();
+        if (onOk)
+            onOk(m_userCmb->currentText());
+    });
+    connect(m_exit, &QPushButton::clicked, this, [this] {
+        if (onExit)
+            onExit();
+    });
+}
+
+void frmUserChoose::loadData()
+{
+    m_prompt->setText(m_state.text(QStringLiteral("userAsk")));
+    const progress::OpenResult file = progress::openForLearnerDialog(
+        m_state.userFile, haz::platform::joinPath(m_state.installDir, QStringLiteral("user.ini")),
+        QDateTime::currentDateTime());
+    m_userCmb->clear();
+    m_names = file.names;
+    m_userCmb->addItems(file.names);
+    m_userCmb->setCurrentIndex(-1);
+    m_userCmb->setEditText(QString());
+
+    // From here on nothing stops the dialog.
+    try {
+        m_logo->loadPicture(haz::platform::joinPath(m_state.imagesDir, QStringLiteral("logo.gif")));
+    } catch (const haz::RuntimeError &) {
+    }
+    m_exit->setText(m_state.text(QStringLiteral("btnExit")));
+    m_ok->setText(m_state.text(QStringLiteral("btnOk")));
+}
+
+void frmUserChoose::closeSignedIn()
+{
+    m_closingSignedIn = true;
+    hide();
+}
+
+void frmUserChoose::reject()
+{
+    if (m_closingSignedIn || !isVisible()) {
+        QDialog::reject();
+        return;
+    }
+    QDialog::reject();
+    if (onClosedByFrame)
+        onClosedByFrame();
+}
+
+frmPersData::frmPersData(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmPersData"));
+    setModal(true);
+    setFixedTwipSize(this, 6600, 3300);
+    label(this, QStringLiteral("lblPersDataBen"), {240, 180, 6120, 660}, QString());
+    label(this, QStringLiteral("lblPersDataName"), {240, 1020, 1800, 330}, QString());
+    m_nameBox = place<QLineEdit>(this, QStringLiteral("txtPersDataName"), {2160, 990, 4200, 375});
+    label(this, QStringLiteral("lblPersDataOrg"), {240, 1590, 1800, 330}, QString());
+    m_orgBox = place<QLineEdit>(this, QStringLiteral("txtPersDataOrg"), {2160, 1560, 4200, 375});
+    QPushButton *ok = button(this, QStringLiteral("cmdPersDataOK"), {3000, 2520, 1560, 450}, tr("OK"));
+    QPushButton *cancel = button(this, QStringLiteral("cmdPersDataCancel"), {4800, 2520, 1560, 450}, tr("Cancel"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        m_name = m_nameBox->text();
+        m_org = m_orgBox->text();
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmPersData::showEvent(QShowEvent *event)
+{
+    m_nameBox->clear();
+    m_orgBox->clear();
+    QDialog::showEvent(event);
+}
+
+frmExitSave::frmExitSave(QWidget *parent) : QWidget(parent, Qt::Dialog)
+{
+    setObjectName(QStringLiteral("frmExitSave"));
+    setFixedTwipSize(this, 5400, 1500);
+    label(this, QStringLiteral("lblExitSave"), {240, 180, 4920, 420}, QString());
+    m_bar = place<QProgressBar>(this, QStringLiteral("prgExitSave"), {240, 720, 4920, 360});
+    m_bar->setRange(0, Steps);
+    begin();
+}
+
+void frmExitSave::begin()
+{
+    m_bar->setValue(0);
+}
+
+void frmExitSave::advanceSaveProgress()
+{
+    if (m_bar->value() != m_bar->maximum())
+        m_bar->setValue(m_bar->value() + 1);
+}
+
+int frmExitSave::value() const
+{
+    return m_bar->value();
+}
+
+frmExamTimeRanOut::frmExamTimeRanOut(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmExamTimeRanOut"));
+    setModal(true);
+    setFixedTwipSize(this, 5400, 2400);
+    label(this, QStringLiteral("lblExam_TimeRanOut"), {240, 180, 4920, 1140}, QString());
+    button(this, QStringLiteral("cmdExamTime_Next"), {1800, 1620, 1560, 450}, tr("Next"));
+    button(this, QStringLiteral("cmdExamTime_Cancel"), {3600, 1620, 1560, 450}, tr("Cancel"));
+}
+
+frmCoursePrnt::frmCoursePrnt(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmCoursePrnt"));
+    setModal(true);
+    resize(9600 / twips::PerPixel, 10800 / twips::PerPixel);
+    haz::PageView *page = makePageView(this, QStringLiteral("webWin"), {120, 120, 9360, 9840});
+    page->navigate(haz::PageView::blankLocation());
+    button(this, QStringLiteral("cmbPrint"), {120, 10200, 1560, 450}, tr("Print"));
+    QPushButton *close = button(this, QStringLiteral("cmdCloseDiploma"), {1860, 10200, 1560, 450}, tr("Close"));
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+} // namespace training

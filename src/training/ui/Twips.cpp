@@ -1,0 +1,46 @@
+#include "Twips.h"
+
+#include <QRect>
+#include <QVariant>
+
+namespace training::twips {
+
+namespace {
+const char *const TwipsProperty = "_twipRect";
+const char *const PixelsProperty = "_twipPixels";
+
+int toPixels(qint32 value)
+{
+    // Halves away from zero, as a screen position would be rounded.
+    return value >= 0 ? (value + PerPixel / 2) / PerPixel : -((-value + PerPixel / 2) / PerPixel);
+}
+} // namespace
+
+void setGeometry(QWidget *widget, const TwipRect &rect)
+{
+    const QRect pixels(toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height));
+    widget->setGeometry(pixels);
+    widget->setProperty(TwipsProperty, QRect(rect.left, rect.top, rect.width, rect.height));
+    widget->setProperty(PixelsProperty, widget->geometry());
+}
+
+TwipRect geometry(const QWidget *widget)
+{
+    const QRect pixels = widget->geometry();
+    // Twips stand only while nobody moved the widget by other means.
+    if (widget->property(PixelsProperty).toRect() == pixels) {
+        const QRect t = widget->property(TwipsProperty).toRect();
+        return {t.x(), t.y(), t.width(), t.height()};
+    }
+    return {pixels.x() * PerPixel, pixels.y() * PerPixel, pixels.width() * PerPixel,
+            pixels.height() * PerPixel};
+}
+
+void CopyPosProperties(const QWidget *source, QWidget *destination)
+{
+    if (!source || !destination)
+        return;
+    setGeometry(destination, geometry(source));
+}
+
+} // namespace training::twips

@@ -1,0 +1,31 @@
+#pragma once
+// Control geometry in twips (15 per pixel), the unit of the main window's layout
+// rules. A widget remembers the twips it was given, so that arithmetic on twips
+// does not drift through pixel rounding.
+
+#include "MainLayout.h"
+
+#include <QString>
+#include <QWidget>
+
+namespace training::twips {
+
+inline constexpr int PerPixel = 15;
+
+void setGeometry(QWidget *widget, const TwipRect &rect);
+TwipRect geometry(const QWidget *widget);
+
+// Sets Height, Width, Top and Left of `destination` to those of `source`.
+void CopyPosProperties(const QWidget *source, QWidget *destination);
+
+// Makes a child control with its object name and design geometry.
+template <class Widget>
+Widget *place(QWidget *parent, const QString &name, const TwipRect &rect)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(name);
+    setGeometry(widget, rect);
+    return widget;
+}
+
+} // namespace training::twips
