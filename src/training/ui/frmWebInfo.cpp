@@ -39,6 +39,7 @@ frmWebInfo::frmWebInfo() : QWidget(nullptr)
     m_web->setObjectName(InfoBrowserName());
     m_web->move(0, 0);
     resize(480, 400);
+    fitBrowser();
     // First shown at the right edge of the screen, where it covers least of the quiz.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -53,8 +54,28 @@ QSize frmWebInfo::sizeTwips() const
 
 void frmWebInfo::setSizeTwips(QSize twips)
 {
+    if (!m_everShown)
+        m_sizeBeforeShown = twips;
+    applySize(twips);
+}
+
+void frmWebInfo::applySize(QSize twips)
+{
     const QSize frameExtra = frameGeometry().size() - size();
     resize(toPixels(twips) - frameExtra);
+    fitBrowser(); // a hidden window gets its resize event only when shown
+}
+
+void frmWebInfo::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_everShown = true;
+    // Now the frame is known, the outer size can be what was asked for.
+    if (m_sizeBeforeShown) {
+        const QSize twips = *m_sizeBeforeShown;
+        m_sizeBeforeShown.reset();
+        applySize(twips);
+    }
 }
 
 bool frmWebInfo::isNormalState() const
@@ -74,6 +95,11 @@ void frmWebInfo::makeTopmost()
 void frmWebInfo::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    fitBrowser();
+}
+
+void frmWebInfo::fitBrowser()
+{
     // A minimised window has nothing to fit; a maximised one fits its browser too.
     if (windowState() & Qt::WindowMinimized)
         return;
@@ -108,9 +134,7 @@ void frmWebInfoHost::hideWebInfoBox()
 
 void frmWebInfoHost::showWithoutWaiting()
 {
-    frmWebInfo *w = window();
-    w->show();
-    w->raise();
+    window()->show(); // top-most already; no need to raise or activate it
 }
 
 void frmWebInfoHost::applySizeWish(const QuizQuestion &question)

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 namespace haz {
 class MessageService;
 class PageView;
@@ -35,9 +37,16 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void applySize(QSize twips);
+    void fitBrowser();
+
     haz::PageView *m_web = nullptr;
+    // A size set before the window was first shown, when its frame was not yet known.
+    std::optional<QSize> m_sizeBeforeShown;
+    bool m_everShown = false;
 };
 
 // A quiz view whose info-link button UpdateWebInfoBox runs for its tab.
