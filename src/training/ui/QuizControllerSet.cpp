@@ -11,6 +11,7 @@ QuizControllerSet::QuizControllerSet(frmMain &main, ProgramState &state)
     : QObject(&main), m_main(main), m_env(state, [&main] { return main.selectedTab(); }), m_info(this),
       m_media(&main, m_info)
 {
+    m_info.setIconName([&state] { return state.iconName; });
     for (const FactMember &member : factMembers())
         m_facts.push_back(std::make_unique<FactController>(&main, member, factData(state, member.prefix), m_env, m_media));
     for (int s = 0; s < SubjectCount; ++s) {

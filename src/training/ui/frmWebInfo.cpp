@@ -5,6 +5,7 @@
 #include "MessageService.h"
 #include "PageView.h"
 #include "QuizList.h"
+#include "basMainUi.h"
 
 #include <QGuiApplication>
 #include <QResizeEvent>
@@ -31,7 +32,7 @@ QSize toTwips(QSize pixels)
 frmWebInfo::frmWebInfo() : QWidget(nullptr)
 {
     setObjectName(QStringLiteral("frmWebInfo"));
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    basMain::setTopmost(this, true);
     // The learner keeps answering in the main window while the page is shown.
     setAttribute(Qt::WA_ShowWithoutActivating, true);
     setAttribute(Qt::WA_DeleteOnClose, true); // closing unloads; the next use loads again
@@ -85,11 +86,9 @@ bool frmWebInfo::isNormalState() const
 
 void frmWebInfo::makeTopmost()
 {
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, true); // re-applying the flag hides the window
-    if (shown)
-        show();
-    raise();
+    basMain::setTopmost(this, true);
+    if (isVisible())
+        raise();
 }
 
 void frmWebInfo::resizeEvent(QResizeEvent *event)
@@ -116,8 +115,11 @@ frmWebInfoHost::~frmWebInfoHost()
 
 frmWebInfo *frmWebInfoHost::window()
 {
-    if (!m_window)
+    if (!m_window) {
         m_window = new frmWebInfo();
+        if (m_iconName)
+            basMain::setWindowIcon(m_window, m_iconName(), false);
+    }
     return m_window;
 }
 

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 namespace haz {
@@ -64,6 +65,9 @@ public:
     explicit frmWebInfoHost(QObject *parent = nullptr);
     ~frmWebInfoHost() override; // unloads the window
 
+    // The program's icon name ("ICON_01" ...), asked for whenever the window loads.
+    void setIconName(std::function<QString()> iconName) { m_iconName = std::move(iconName); }
+
     // The window, loaded now if it is not (first use, or closed by the learner).
     frmWebInfo *window();
     // The window if it is loaded; nullptr otherwise.
@@ -91,6 +95,7 @@ private:
     QPointer<frmWebInfo> m_window;
     bool m_infoWinShow = false;
     QHash<int, InfoLinkSource *> m_sources;
+    std::function<QString()> m_iconName;
 };
 
 // debugBtn click: shows the exam answer frame and two labels, then the left edges
