@@ -52,13 +52,15 @@ frmUserChoose::frmUserChoose(ProgramState &state, QWidget *parent) : QDialog(par
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
     m_program->setFont(big);
-    m_prompt = label(this, QStringLiteral("userLblChoose"), {2460, 1260, 4740, 330}, QString());
-    m_userCmb = place<QComboBox>(this, QStringLiteral("userCmb"), {2460, 1650, 4740, 390});
+    m_prompt = label(this, QStringLiteral("userLblChoose"), {2460, 1230, 4740, 600}, QString());
+    m_prompt->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    m_userCmb = place<QComboBox>(this, QStringLiteral("userCmb"), {2460, 1950, 4740, 390});
     m_userCmb->setEditable(true);
     m_userCmb->setInsertPolicy(QComboBox::NoInsert);
     m_ok = button(this, QStringLiteral("userChooseOk"), {3840, 3120, 1560, 450}, tr("OK"));
     m_exit = button(this, QStringLiteral("userChooseExit"), {5640, 3120, 1560, 450}, tr("Exit"));
     m_ok->setDefault(true);
+    m_userCmb->setFocus();
     connect(m_ok, &QPushButton::clicked, this, [this] {
         m_names.clear();
         if (onOk)

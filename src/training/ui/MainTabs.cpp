@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QTextEdit>
 #include <QTreeWidget>
 
@@ -24,11 +25,11 @@ namespace {
 
 // Design geometry of a tab page (twips). The page is about 11800 x 7800.
 const TwipRect HeadingRect{120, 120, 3000, 420};
-const TwipRect OptionFrameRect{3300, 30, 3900, 540};
-const TwipRect PrintRect{7400, 105, 1500, 405};
-const TwipRect FactListRect{120, 660, 3000, 6900};
-const TwipRect FactFrameRect{3240, 600, 8460, 7020};
-const TwipRect FactWebRect{60, 90, 8340, 6870};
+const TwipRect OptionFrameRect{4080, 30, 3900, 540};
+const TwipRect PrintRect{8160, 105, 1500, 405};
+const TwipRect FactListRect{120, 660, 3840, 6900};
+const TwipRect FactFrameRect{4080, 600, 7620, 7020};
+const TwipRect FactWebRect{60, 90, 7500, 6870};
 const TwipRect QuizFrameRect{120, 600, 11580, 7020};
 const TwipRect RunOptionRect{120, 150, 3000, 330};
 
@@ -65,10 +66,28 @@ QPushButton *button(QWidget *parent, const QString &name, const TwipRect &rect, 
     return b;
 }
 
+// Titles are stored padded to a fixed length; the padding is not shown.
+class TrimmedTitleDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        while (option->text.endsWith(u' '))
+            option->text.chop(1);
+    }
+};
+
 QListWidget *factList(QWidget *parent, const QString &name, const TwipRect &rect)
 {
     auto *list = place<QListWidget>(parent, name, rect);
     list->setUniformItemSizes(true);
+    // Long titles are cut with an ellipsis; the full title is the item's tooltip.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideRight);
+    list->setItemDelegate(new TrimmedTitleDelegate(list));
     return list;
 }
 
@@ -184,8 +203,8 @@ TacticsTab::TacticsTab(QWidget *parent) : QWidget(parent)
     optionFrame = frame(this, QStringLiteral("takFormOpt"), OptionFrameRect);
     startButton = button(optionFrame, QStringLiteral("takFactCmdStart"), {150, 75, 2700, 390}, tr("Start scenario"));
     printButton = button(this, arrayElement(QStringLiteral("FactCmdPrint"), 6), PrintRect, tr("Print"));
-    factList = training::factList(this, QStringLiteral("takFactLst"), {120, 660, 3000, 3240});
-    scenarioList = place<QTreeWidget>(this, QStringLiteral("takQuizLst"), {120, 4020, 3000, 3550});
+    factList = training::factList(this, QStringLiteral("takFactLst"), {120, 660, 3840, 3240});
+    scenarioList = place<QTreeWidget>(this, QStringLiteral("takQuizLst"), {120, 4020, 3840, 3550});
     scenarioList->setColumnCount(1);
     scenarioList->setHeaderLabels({QStringLiteral("Scenario")});
     scenarioList->setRootIsDecorated(false);
@@ -215,7 +234,7 @@ QuestionRunTab::QuestionRunTab(bool isExam, QWidget *parent) : QWidget(parent)
                             tr("Play the scenario"));
     scenarioButton->hide();
     if (isExam)
-        clock = makeClock(this, QStringLiteral("examQuizClock"), {3300, 30, 5400, 540});
+        clock = makeClock(this, QStringLiteral("examQuizClock"), {4080, 30, 5400, 540});
 }
 
 ProgressTab::ProgressTab(QWidget *parent) : QWidget(parent)

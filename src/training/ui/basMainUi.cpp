@@ -63,8 +63,10 @@ bool fillListBox(QListWidget *list, const QList<FactEntry> &entries, haz::LastEr
         if (!list)
             throw haz::RuntimeError(haz::ErrObjectNotSet);
         list->clear();
-        for (const FactEntry &entry : entries)
-            list->addItem(entry.title);
+        for (const FactEntry &entry : entries) {
+            auto *item = new QListWidgetItem(entry.title, list);
+            item->setToolTip(entry.title.trimmed());
+        }
         return !entries.isEmpty();
     } catch (const haz::RuntimeError &e) {
         recordError(lastError, e);

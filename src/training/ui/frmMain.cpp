@@ -33,6 +33,9 @@ namespace {
 constexpr qint32 DesignWidth = 12000;
 constexpr qint32 DesignHeight = 8700;
 const TwipRect TabStripRect{60, 360, 11880, 8280};
+// The fact lists end this far above the fact frame's bottom, and are never shorter.
+constexpr qint32 FactListGap = 60;
+constexpr qint32 FactListMinHeight = 1500;
 
 template <class... Args, class Hook>
 void run(const Hook &hook, Args &&...args)
@@ -343,6 +346,13 @@ void frmMain::resizeObjs()
     HazTemplate layout = readTemplate();
     training::resizeObjs(layout, m_base, width() * twips::PerPixel, height() * twips::PerPixel);
     writeTemplate(layout);
+    // The fact lists reach down to the fact frame's bottom, as they do in the design.
+    const TwipRect frame = twips::geometry(m_subjects[Haz]->factFrame);
+    for (QListWidget *list : {m_subjects[Haz]->factList, m_reference->factList}) {
+        TwipRect rect = twips::geometry(list);
+        rect.height = std::max(frame.top + frame.height - FactListGap - rect.top, FactListMinHeight);
+        twips::setGeometry(list, rect);
+    }
     copyHazPositions();
     TwipRect scenarios = twips::geometry(m_tactics->scenarioList);
     scenarios.height = twips::geometry(m_tactics->factWeb).height - scenarios.top + 700;

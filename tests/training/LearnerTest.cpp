@@ -1,0 +1,200 @@
+// Signing in, the personal-data dialog, and saving at exit.
+#include "TrainingProgramFixture.h"
+
+#include "ProgressFile.h"
+#include "clsDataFile.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+
+using namespace training;
+using trainingtest::ProgramFixture;
+
+namespace {
+
+class LearnerTest : public ProgramFixture {
+protected:
+    void SetUp() override { ASSERT_EQ(start(), TrainingProgram::StartResult::Started); }
+
+    QStringList storedNames() const
+    {
+        haz::clsDataFile file;
+        file.setNonUniCodeMode(true);
+        if (!file.readData(state->userFile))
+            return {};
+        QStringList names;
+        for (int i = 0; i < file.numOfPostsRead(); ++i)
+            names << file.getPostPosField(i, "UserName");
+        return names;
+    }
+
+    QString stored(const QString &field, const QString &learner) const
+    {
+        haz::clsDataFile file;
+        file.setNonUniCodeMode(true);
+        EXPECT_TRUE(file.readData(state->userFile));
+        const auto slot = progress::findLearnerSlot(file, learner);
+        return slot ? file.getPostPosField(*slot, field) : QString();
+    }
+
+    void closeMainWindow() { main()->close(); }
+};
+
+TEST_F(LearnerTest, ExactNameSignsTheLearnerInAndOtherCaseIsSomeoneElse)
+{
+    signIn("Anna");
+    EXPECT_TRUE(state->isNewUser);
+    EXPECT_EQ(storedNames(), QStringList{"Anna"});
+    EXPECT_FALSE(program->userChoose()->isVisible());
+    EXPECT_TRUE(main()->isVisible());
+    EXPECT_FALSE(exitCode.has_value());
+
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    signIn("Anna");
+    EXPECT_FALSE(state->isNewUser);
+    EXPECT_EQ(storedNames(), QStringList{"Anna"});
+
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    signIn("anna");
+    EXPECT_TRUE(state->isNewUser);
+    EXPECT_EQ(storedNames(), (QStringList{"Anna", "anna"}));
+}
+
+TEST_F(LearnerTest, BlanksAroundANameAreDropped)
+{
+    signIn("  Anna  ");
+    EXPECT_EQ(state->currentUser, "Anna");
+    EXPECT_EQ(storedNames(), QStringList{"Anna"});
+
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    signIn("Anna ");
+    EXPECT_FALSE(state->isNewUser);
+    EXPECT_EQ(storedNames(), QStringList{"Anna"});
+}
+
+TEST_F(LearnerTest, EmptyNameDoesNothing)
+{
+    signIn("   ");
+    EXPECT_TRUE(program->userChoose()->isVisible());
+    EXPECT_FALSE(main()->isVisible());
+    EXPECT_TRUE(storedNames().isEmpty());
+    EXPECT_TRUE(messages.shown().isEmpty());
+    EXPECT_TRUE(state->currentUser.isEmpty());
+}
+
+TEST_F(LearnerTest, NameThatWouldBreakTheFilesIsRefused)
+{
+    signIn("Berg, Anna");
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Warning);
+    EXPECT_TRUE(messages.shown().at(0).text.contains("commas"));
+    EXPECT_TRUE(program->userChoose()->isVisible());
+    EXPECT_TRUE(storedNames().isEmpty());
+}
+
+TEST_F(LearnerTest, ProgressIsSavedWhenTheMainWindowCloses)
+{
+    signIn("Anna");
+    state->progress.subjects[Haz] = {4, 3, 2};
+    state->progress.excerQuizPos = 5;
+    state->progress.examQuizPos = 6;
+    state->progress.examQuizCorr = 2;
+    main()->selectTab(TabHaz);
+
+    closeMainWindow();
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_FALSE(main()->isVisible());
+    EXPECT_EQ(program->exitSave()->value(), frmExitSave::Steps);
+    EXPECT_TRUE(messages.shown().isEmpty()) << messages.texts().join(" | ").toStdString();
+    EXPECT_EQ(stored("selTab", "Anna"), "4");
+    EXPECT_EQ(stored("hazQuizPos", "Anna"), "4");
+    EXPECT_EQ(stored("hazFactPos", "Anna"), "2");
+    EXPECT_EQ(stored("excerQuizPos", "Anna"), "5");
+    // An unfinished exam starts over at the next sign-in.
+    EXPECT_EQ(stored("examQuizPos", "Anna"), "0");
+    EXPECT_EQ(stored("examQuizCorr", "Anna"), "0");
+}
+
+TEST_F(LearnerTest, ExitFromTheLearnerDialogEndsWithoutWriting)
+{
+    const QByteArray before = haztest::readFile(state->userFile);
+    QTest::mouseClick(program->userChoose()->findChild<QPushButton *>("userChooseExit"), Qt::LeftButton);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_FALSE(program->userChoose()->isVisible());
+    EXPECT_EQ(haztest::readFile(state->userFile), before);
+}
+
+TEST_F(LearnerTest, ClosingTheLearnerDialogByItsFrameEndsTheProgram)
+{
+    program->userChoose()->close();
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_FALSE(main()->isVisible());
+}
+
+TEST_F(LearnerTest, ReadOnlyProgressFileIsReportedOnceAndKept)
+{
+    signIn("Anna");
+    const QByteArray before = haztest::readFile(state->userFile);
+    QFile::setPermissions(state->userFile, QFile::ReadOwner | QFile::ReadUser);
+    state->progress.subjects[Ide].quizPos = 9;
+
+    closeMainWindow();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().at(0).title, "saveUserData");
+    EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Critical);
+    EXPECT_TRUE(messages.shown().at(0).text.endsWith(" Code:70"));
+    EXPECT_EQ(haztest::readFile(state->userFile), before);
+    EXPECT_EQ(exitCode, 0);
+    QFile::setPermissions(state->userFile, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(LearnerTest, WrongShapedProgressFileIsReplacedWhenTheDialogOpens)
+{
+    signIn("Anna");
+    QString text = QString::fromLatin1(haztest::readFile(state->userFile));
+    text.replace("FieldName=examCompletedScores\r\n", "");
+    haztest::writeFile(state->userFile, haztest::ansi(text));
+
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    EXPECT_TRUE(program->userChoose()->names().isEmpty());
+    EXPECT_TRUE(storedNames().isEmpty());
+    const QStringList backups = QDir(env.documentsFolder()).entryList({"enHazCourseUsers.ini.bak-*"}, QDir::Files | QDir::Hidden);
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_TRUE(haztest::readFile(env.documentsFolder() + "/" + backups.first()).contains("Anna"));
+}
+
+TEST_F(LearnerTest, PersonalDataKeepsTheLastOkAndShowsEmptyBoxes)
+{
+    frmPersData *dialog = program->persData();
+    auto *name = dialog->findChild<QLineEdit *>("txtPersDataName");
+    auto *org = dialog->findChild<QLineEdit *>("txtPersDataOrg");
+    dialog->show();
+    name->setText("Anna Berg");
+    org->setText("Rescue Service");
+    QTest::mouseClick(dialog->findChild<QPushButton *>("cmdPersDataOK"), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->PersName(), "Anna Berg");
+    EXPECT_EQ(dialog->property("PersOrg").toString(), "Rescue Service");
+
+    dialog->show();
+    EXPECT_TRUE(name->text().isEmpty());
+    EXPECT_TRUE(org->text().isEmpty());
+    name->setText("Someone Else");
+    QTest::mouseClick(dialog->findChild<QPushButton *>("cmdPersDataCancel"), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->PersName(), "Anna Berg");
+    EXPECT_EQ(dialog->PersOrg(), "Rescue Service");
+}
+
+TEST_F(LearnerTest, SaveBarStopsAtItsEnd)
+{
+    frmExitSave *window = program->exitSave();
+    window->begin();
+    EXPECT_EQ(window->value(), 0);
+    for (int i = 0; i < 40; ++i)
+        window->advanceSaveProgress();
+    EXPECT_EQ(window->value(), 27);
+    EXPECT_EQ(window->findChild<QProgressBar *>("prgExitSave")->maximum(), 27);
+}
+
+} // namespace

@@ -1,0 +1,304 @@
+// The main window: its controls, the tab table, tab changes, the fact/quiz switch
+// and the layout on resize.
+#include "TrainingProgramFixture.h"
+
+#include "MainTabs.h"
+#include "ProgressFile.h"
+#include "Twips.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+using namespace training;
+using trainingtest::installTable;
+using trainingtest::ProgramFixture;
+
+namespace {
+
+class MainWindowTest : public ProgramFixture {
+protected:
+    void startAndSignIn(const QString &name = QStringLiteral("Anna"))
+    {
+        ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+        signIn(name);
+        ASSERT_TRUE(main()->isVisible());
+        recordHooks();
+    }
+
+    void recordHooks()
+    {
+        main()->hooks.clearMediaControls = [this] { calls << QStringLiteral("clear"); };
+        main()->hooks.updateWebInfoBox = [this](int tab) { calls << QStringLiteral("info %1").arg(tab); };
+        main()->hooks.fillSubjectQuiz = [this](int s) { calls << QStringLiteral("fill %1").arg(s); };
+        main()->hooks.factSelected = [this](const QString &list) { calls << QStringLiteral("fact ") + list; };
+        main()->hooks.examFillQuiz = [this] { calls << QStringLiteral("exam"); };
+    }
+
+    void clickTab(int tab)
+    {
+        QTabBar *bar = main()->tabMain()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    }
+
+    // Writes a learner's stored tab and view before the program starts.
+    void storeLearner(const QString &name, int tab, bool factView)
+    {
+        ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+        progress::addLearner(state->userFile, name);
+        LearnerProgress stored;
+        stored.quizOrFact = factView;
+        haz::ScriptedMessages quiet;
+        progress::saveLearnerProgress(state->userFile, name, stored, tab, quiet, {});
+    }
+
+    QStringList calls;
+};
+
+TEST_F(MainWindowTest, EveryNamedControlIsThere)
+{
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    QStringList missing;
+    QStringList names{"tabMain", "lblCurUser", "infoWeb", "takFactLst", "takFactWeb", "takQuizLst", "takFormFact",
+                      "takFormOpt", "takFactCmdStart", "takLbl", "refFactLst", "refFactWeb", "refFormFact", "refOpt",
+                      "excerOpt", "examOpt", "excerQuizAnswBtnScenario", "examQuizAnswBtnScenario",
+                      "excerQuizRestartBtn", "examQuizRestartBtn", "examQuizAnswBtn", "QuizAnswBtn(7)",
+                      "examQuizClock", "curBtnShowDipl", "curBtnExit", "frmCurExercises", "frmCurExercisesExcer",
+                      "frmCurExam", "prgScenarioLatest", "prgScenarioAvg", "prgScenarioExam",
+                      "curLblTakScenarioName", "curlblTakScenarioAvgMax", "curLblExamCorr", "curLblQuizExcerTot",
+                      "curLblRefFactPos", "curLblTakFactPos", "curLblMyCur", "curLblWChap"};
+    for (int i = 0; i < 7; ++i)
+        names << arrayElement("FactCmdPrint", i);
+    for (int s = 0; s < SubjectCount; ++s) {
+        const SubjectNames &n = subjectNames(s);
+        names << n.factList << n.optionFrame << arrayElement(n.optionArray, 0) << arrayElement(n.optionArray, 1)
+              << arrayElement("QuizAnswBtn", s) << arrayElement("QuizRestartBtn", s)
+              << "curLblQuiz" + n.progressRow + "Done" << "curLbl" + n.progressRow + "FactPos";
+        for (const QString role : {"Lbl", "FormFact", "FactWeb"})
+            names << n.prefix + role;
+    }
+    for (const QString prefix : {"ide", "phys", "prot", "haz", "NBC", "excer", "exam"}) {
+        for (const QString role : {"QuizFrm", "QuizLbl", "QuizText", "QuizPic", "QuizWeb", "QuizbtnInfoLink",
+                                   "QuizComm", "QuizLblTot", "QuizLblDone", "QuizLblCorr"})
+            names << prefix + role;
+        for (int k = 0; k < 15; ++k)
+            names << arrayElement(prefix + "QuizAnsw", k);
+    }
+    for (const QString &name : names)
+        if (main()->findChildren<QWidget *>(name).size() != 1)
+            missing << name;
+    EXPECT_TRUE(missing.isEmpty()) << missing.join(", ").toStdString();
+    EXPECT_EQ(main()->tabMain()->count(), TabCount);
+}
+
+TEST_F(MainWindowTest, OnlyAMouseChangeOfTabLoadsContent)
+{
+    startAndSignIn();
+    main()->selectTab(TabHaz);
+    EXPECT_EQ(main()->selectedTab(), TabHaz);
+    EXPECT_TRUE(calls.isEmpty()) << calls.join(", ").toStdString();
+
+    // The keyboard changes the tab but loads nothing either.
+    main()->tabMain()->tabBar()->setFocus();
+    QTest::keyClick(main()->tabMain()->tabBar(), Qt::Key_Right);
+    EXPECT_EQ(main()->selectedTab(), TabNBC);
+    EXPECT_TRUE(calls.isEmpty()) << calls.join(", ").toStdString();
+
+    clickTab(TabExam);
+    EXPECT_EQ(main()->selectedTab(), TabExam);
+    EXPECT_EQ(calls, (QStringList{"clear", "info 9", "exam"}));
+    EXPECT_FALSE(main()->tabClickArmed());
+
+    // Without a tactics fact list there is no selection to show.
+    calls.clear();
+    clickTab(TabTak);
+    EXPECT_EQ(calls, (QStringList{"clear", "info 6"}));
+}
+
+TEST_F(MainWindowTest, LeavingAStartedExamHidesItsTab)
+{
+    startAndSignIn();
+    clickTab(TabExam);
+    clickTab(TabIde);
+    EXPECT_TRUE(main()->tabMain()->isTabVisible(TabExam));
+
+    clickTab(TabExam);
+    state->examStarted = true;
+    clickTab(TabIde);
+    EXPECT_FALSE(main()->tabMain()->isTabVisible(TabExam));
+}
+
+TEST_F(MainWindowTest, TabTableHidesAndDisablesTabs)
+{
+    QString table = trainingtest::sourceText("ini/objsTabs.ini");
+    table.replace("tabMain7\r\nTrue", "tabMain7\r\nFalse");
+    table.replace("tabMain2\r\nTrue", "tabMain2\r\n0");
+    installTable(env, "ini/objsTabs.ini", table);
+    storeLearner("Anna", TabRef, true);
+
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    QTabWidget *tabs = main()->tabMain();
+    for (int tab = 0; tab < TabCount; ++tab) {
+        const bool hidden = tab == TabRef || tab == TabPhys;
+        EXPECT_EQ(tabs->isTabVisible(tab), !hidden) << tab;
+        EXPECT_EQ(tabs->isTabEnabled(tab), !hidden) << tab;
+    }
+    // A learner whose place was on a hidden tab starts on the introduction.
+    signIn("Anna");
+    EXPECT_EQ(main()->selectedTab(), TabIntro);
+}
+
+TEST_F(MainWindowTest, MissingTabTableChangesNothing)
+{
+    QFile::remove(env.installFolder() + "/ini/objsTabs.ini");
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    for (int tab = 0; tab < TabCount; ++tab)
+        EXPECT_TRUE(main()->tabMain()->isTabVisible(tab) && main()->tabMain()->isTabEnabled(tab)) << tab;
+}
+
+TEST_F(MainWindowTest, OptionSwitchShowsQuizOrFacts)
+{
+    startAndSignIn();
+    main()->selectTab(TabHaz);
+    SubjectTab *haz = main()->subjectTab(Haz);
+    QTest::mouseClick(haz->options[1], Qt::LeftButton, {}, QPoint(6, haz->options[1]->height() / 2));
+    EXPECT_TRUE(haz->quiz->isVisibleTo(main()));
+    EXPECT_FALSE(haz->factList->isVisibleTo(main()));
+    EXPECT_FALSE(haz->factFrame->isVisibleTo(main()));
+    EXPECT_FALSE(haz->printButton->isVisibleTo(main()));
+    EXPECT_FALSE(state->progress.quizOrFact);
+    EXPECT_EQ(haz->quiz->total->text(), "Questions: 0");
+    EXPECT_EQ(haz->quiz->correct->text(), "Correct: 0");
+    EXPECT_EQ(haz->quiz->done->text(), "Answered: 0");
+    EXPECT_EQ(main()->findChild<QLabel *>("curLblQuizHazTot")->text(), "0");
+    EXPECT_TRUE(calls.contains("fill 3"));
+    EXPECT_TRUE(calls.contains("clear"));
+
+    calls.clear();
+    QTest::mouseClick(haz->options[0], Qt::LeftButton, {}, QPoint(6, haz->options[0]->height() / 2));
+    EXPECT_FALSE(haz->quiz->isVisibleTo(main()));
+    EXPECT_TRUE(haz->factList->isVisibleTo(main()));
+    EXPECT_TRUE(state->progress.quizOrFact);
+    EXPECT_TRUE(calls.contains("fact hazFactLst"));
+    EXPECT_FALSE(calls.contains("fill 3"));
+}
+
+TEST_F(MainWindowTest, SignInRestoresTheStoredTabAndView)
+{
+    storeLearner("Anna", TabProt, false);
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    signIn("Anna");
+    EXPECT_EQ(main()->selectedTab(), TabProt);
+    EXPECT_TRUE(main()->subjectTab(Prot)->options[1]->isChecked());
+    EXPECT_TRUE(main()->subjectTab(Prot)->quiz->isVisibleTo(main()));
+    // Other subjects keep their fact view.
+    EXPECT_TRUE(main()->subjectTab(Haz)->options[0]->isChecked());
+
+    // A new learner starts on the introduction whatever the template says.
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    signIn("Bo");
+    EXPECT_TRUE(state->isNewUser);
+    EXPECT_EQ(main()->selectedTab(), TabIntro);
+    EXPECT_EQ(main()->lblCurUser()->text(), "Learner: Bo");
+}
+
+// The geometry of every quiz control of a quiz view, in its frame.
+QList<TwipRect> quizLayout(const frmMain *window, const QString &prefix, const QString &answerButton)
+{
+    QList<TwipRect> rects;
+    for (const QString role : {"QuizFrm", "QuizLbl", "QuizText", "QuizPic", "QuizWeb", "QuizbtnInfoLink",
+                               "QuizLblTot", "QuizLblDone", "QuizLblCorr"})
+        rects << twips::geometry(window->findChild<QWidget *>(prefix + role));
+    for (int k = 0; k < 15; ++k)
+        rects << twips::geometry(window->findChild<QWidget *>(arrayElement(prefix + "QuizAnsw", k)));
+    rects << twips::geometry(window->findChild<QWidget *>(answerButton));
+    return rects;
+}
+
+TEST_F(MainWindowTest, AfterEveryResizeAllQuizViewsMatchTheHazardTemplate)
+{
+    startAndSignIn();
+    const QList<TwipRect> design = quizLayout(main(), "haz", "QuizAnswBtn(3)");
+    const QList<std::pair<QString, QString>> views{{"ide", "QuizAnswBtn(0)"}, {"phys", "QuizAnswBtn(1)"},
+                                                   {"prot", "QuizAnswBtn(2)"}, {"NBC", "QuizAnswBtn(4)"},
+                                                   {"excer", "QuizAnswBtn(7)"}, {"exam", "examQuizAnswBtn"}};
+    main()->setWindowState(Qt::WindowNoState);
+    for (const QSize size : {QSize(1500, 960), QSize(1100, 700), QSize(1600, 1000)}) {
+        main()->resize(size);
+        QCoreApplication::processEvents();
+        const QList<TwipRect> haz = quizLayout(main(), "haz", "QuizAnswBtn(3)");
+        for (const auto &[prefix, button] : views)
+            EXPECT_EQ(quizLayout(main(), prefix, button), haz) << prefix.toStdString() << " at " << size.width();
+        EXPECT_EQ(twips::geometry(main()->findChild<QWidget *>("ideFactWeb")),
+                  twips::geometry(main()->findChild<QWidget *>("hazFactWeb")));
+    }
+    // The layout did follow the window: the right column moved out.
+    EXPECT_GT(quizLayout(main(), "haz", "QuizAnswBtn(3)").at(9 + 8).left, design.at(9 + 8).left);
+    // The scenario list ends where the tactics page ends.
+    const TwipRect list = twips::geometry(main()->findChild<QWidget *>("takQuizLst"));
+    EXPECT_EQ(list.height, twips::geometry(main()->findChild<QWidget *>("takFactWeb")).height - list.top + 700);
+}
+
+TEST_F(MainWindowTest, SmallWidthChangesUpwardsKeepTheLayoutAndAnyDecreaseRecomputes)
+{
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    const HazTemplate design = main()->readTemplate();
+    const qint32 w0 = main()->width() * twips::PerPixel;
+    const qint32 h0 = main()->height() * twips::PerPixel;
+    BaseGeometry base = measureBaseGeometry(design, w0, h0);
+
+    HazTemplate layout = design;
+    resizeObjs(layout, base, w0 + 6000, h0);
+    const HazTemplate wide = layout;
+    EXPECT_EQ(wide.tabMain.width, design.tabMain.width + 6000);
+    EXPECT_EQ(base.lastWidth, w0 + 6000);
+
+    resizeObjs(layout, base, w0 + 6200, h0);
+    EXPECT_EQ(layout, wide);
+    EXPECT_EQ(base.lastWidth, w0 + 6000);
+
+    resizeObjs(layout, base, w0 + 6201, h0);
+    EXPECT_EQ(layout.tabMain.width, design.tabMain.width + 6201);
+    const HazTemplate wider = layout;
+
+    resizeObjs(layout, base, w0 + 6186, h0);
+    EXPECT_EQ(layout.tabMain.width, design.tabMain.width + 6186);
+    EXPECT_LT(layout.answers[0].width, wider.answers[0].width);
+    EXPECT_LT(layout.answers[8].left, wider.answers[8].left);
+
+    // Below the design size the strip keeps its last size; the rest still follows.
+    resizeObjs(layout, base, w0 - 1500, h0);
+    EXPECT_EQ(layout.tabMain.width, design.tabMain.width + 6186);
+    EXPECT_EQ(base.lastWidth, w0 - 1500);
+
+    // Heights follow the same rule.
+    resizeObjs(layout, base, w0, h0 + 150);
+    EXPECT_EQ(layout.tabMain.height, design.tabMain.height);
+    resizeObjs(layout, base, w0, h0 + 3000);
+    EXPECT_EQ(layout.tabMain.height, design.tabMain.height + 3000);
+    EXPECT_GT(layout.answers[7].top - layout.answers[0].top, design.answers[7].top - design.answers[0].top);
+    EXPECT_EQ(layout.answers[8].top, layout.answers[0].top);
+    EXPECT_EQ(layout.answers[9].top, layout.answers[1].top);
+    EXPECT_EQ(layout.answerButton.top, layout.answers[7].top);
+    EXPECT_EQ(layout.hazQuizbtnInfoLink.top, layout.answerButton.top);
+    EXPECT_GT(layout.hazQuizbtnInfoLink.left, layout.answerButton.left);
+}
+
+TEST_F(MainWindowTest, MeasuredBaseGeometryFollowsTheDesign)
+{
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    const HazTemplate d = main()->readTemplate();
+    const BaseGeometry b = measureBaseGeometry(d, 12000, 8700);
+    EXPECT_EQ(b.answerSpare, d.hazQuizFrm.width - d.answers[8].width - d.answers[1].width);
+    EXPECT_EQ(b.columnRatio, 1);
+    EXPECT_EQ(b.rowPitch, 568);
+    EXPECT_EQ(b.picGap, d.answerButton.top - d.hazQuizPic.height);
+    EXPECT_EQ(b.formMarginW, 12000 - d.tabMain.width);
+    EXPECT_LT(b.infoLinkOffset, 0); // the info-link button is designed left of the Answer button
+}
+
+} // namespace
