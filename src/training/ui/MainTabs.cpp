@@ -162,6 +162,7 @@ QuizPanel::QuizPanel(const QString &prefix, const QString &answerButtonName,
         answers[k]->hide();
     }
     answerButton = button(this, answerButtonName, {RightColumn, ButtonRow, 1500, AnswerHeight}, tr("Answer"));
+    answerButton->hide(); // shown with a question
     infoLink = button(this, prefix + QStringLiteral("QuizbtnInfoLink"), {4350, ButtonRow, 1500, AnswerHeight},
                       tr("More info"));
     infoLink->hide();

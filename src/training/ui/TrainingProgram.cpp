@@ -12,6 +12,7 @@
 #include "basMain.h"
 #include "basMainUi.h"
 #include "clsDataFile.h"
+#include "QuizControllerSet.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
@@ -147,6 +148,10 @@ void TrainingProgram::createWindows()
         return;
     m_main = std::make_unique<frmMain>(m_state);
     m_main->onUnload = [this] { unloadMain(); };
+    // Fact pages, quiz play and the info window attach to the window's controls; the
+    // set is a child of the window and goes with it.
+    auto *content = new QuizControllerSet(*m_main, m_state);
+    hooks.unloadInfoWindow = [content] { content->unloadInfoWindow(); };
     m_userChoose = std::make_unique<frmUserChoose>(m_state);
     m_userChoose->onOk = [this](const QString &typed) { signIn(typed); };
     m_userChoose->onExit = [this] { exitFromUserDialog(); };

@@ -36,6 +36,7 @@ const TwipRect TabStripRect{60, 360, 11880, 8280};
 // The fact lists end this far above the fact frame's bottom, and are never shorter.
 constexpr qint32 FactListGap = 60;
 constexpr qint32 FactListMinHeight = 1500;
+constexpr qint32 LastStudyMinWidth = 4140;
 
 template <class... Args, class Hook>
 void run(const Hook &hook, Args &&...args)
@@ -106,6 +107,11 @@ void frmMain::buildControls()
         tabChanged(previous);
     });
     connect(m_progress->exitButton, &QPushButton::clicked, this, &QWidget::close);
+
+    // A developer's button that shows the answer frames' positions; not for learners.
+    auto *debug = twips::place<QPushButton>(this, QStringLiteral("debugBtn"), {10200, 30, 1500, 300});
+    debug->setText(QStringLiteral("debug"));
+    debug->hide();
 }
 
 QWidget *frmMain::control(const QString &name) const
@@ -148,6 +154,10 @@ bool frmMain::loadData()
     fillSubject(NBC);
     if (basMain::fillListBox(m_reference->factList, m_state.refFacts.list, m_state.lastError))
         restoreFactPosition(m_reference->factList, progress.refFactPos, m_state.refFacts.count);
+
+    // Every subject's totals are known from the start, not only after its quiz is opened.
+    for (int subject = 0; subject < SubjectCount; ++subject)
+        setQuizCountLabels(subject);
 
     run(hooks.excerFillQuiz);
     m_intro->infoWeb->navigate(haz::platform::joinPath(m_state.htmlDir, QStringLiteral("info.htm")));
@@ -357,6 +367,18 @@ void frmMain::resizeObjs()
     TwipRect scenarios = twips::geometry(m_tactics->scenarioList);
     scenarios.height = twips::geometry(m_tactics->factWeb).height - scenarios.top + 700;
     twips::setGeometry(m_tactics->scenarioList, scenarios);
+    // The pages last read on the progress tab take the width there is.
+    if (auto *lastStudy = findChild<QWidget *>(QStringLiteral("frmCurLastStudy"))) {
+        TwipRect box = twips::geometry(lastStudy);
+        box.width = std::max(LastStudyMinWidth, twips::geometry(m_tabs).width - box.left - 300);
+        twips::setGeometry(lastStudy, box);
+        for (QLabel *label : lastStudy->findChildren<QLabel *>())
+            if (label->objectName().endsWith(QLatin1String("FactPos"))) {
+                TwipRect rect = twips::geometry(label);
+                rect.width = box.width - rect.left - 120;
+                twips::setGeometry(label, rect);
+            }
+    }
     QApplication::restoreOverrideCursor();
 }
 
