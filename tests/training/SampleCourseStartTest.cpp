@@ -96,4 +96,18 @@ TEST(SampleCaptionTableTest, HoldsEveryIdentifierBothProgramsAskFor)
     EXPECT_EQ(haz::findCaption(table, "iniMyDoc")->text, "HazCourseUsers");
 }
 
+TEST(SampleTabTableTest, NamesEveryTabInTabOrder)
+{
+    haztest::TestEnvironment env;
+    trainingtest::installTable(env, "ini/objsTabs.ini", trainingtest::sourceText("ini/objsTabs.ini"));
+    haz::clsDataFile table;
+    ASSERT_TRUE(table.readData(env.installFolder() + "/ini/objsTabs.ini"));
+    EXPECT_EQ(table.fieldNames(), (QStringList{"objID", "Visible", "Picture"}));
+    ASSERT_EQ(table.numOfPostsRead(), TabCount);
+    for (int tab = 0; tab < TabCount; ++tab) {
+        EXPECT_EQ(table.getPostPosField(tab, "objID"), QStringLiteral("tabMain%1").arg(tab));
+        EXPECT_EQ(table.getPostPosField(tab, "Visible"), "True");
+    }
+}
+
 } // namespace

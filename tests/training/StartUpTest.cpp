@@ -127,6 +127,26 @@ TEST_F(StartUpTest, LikeControlsCopyTheHazardCaptionAndTooltip)
     EXPECT_EQ(main()->findChild<QLabel *>("curlblTakScenarioExamMin")->text(), "Weak");
 }
 
+TEST_F(StartUpTest, UnreadableInstallationFolderFailsWithTheFileSystemMessage)
+{
+    haz::platform::setInstallationFolder(env.installFolder() + "/missing");
+    EXPECT_EQ(start(), TrainingProgram::StartResult::Failed);
+    EXPECT_EQ(messages.texts(), (QStringList{basMain::FileSystemMissingText, "Fail"}));
+    haz::platform::setInstallationFolder(env.installFolder());
+}
+
+TEST_F(StartUpTest, MissingDocumentsFolderStopsWithTheShellMessage)
+{
+    // A home that is a file has no documents folder, and none can be made.
+    const QString home = env.homeFolder() + "/not-a-folder";
+    haztest::writeFile(home, "x");
+    qputenv("HOME", QFile::encodeName(home));
+    EXPECT_EQ(start(), TrainingProgram::StartResult::Failed);
+    qputenv("HOME", QFile::encodeName(env.homeFolder()));
+    EXPECT_EQ(messages.texts(), QStringList{basMain::ShellMissingText});
+    EXPECT_FALSE(program->userChoose()->isVisible());
+}
+
 TEST_F(StartUpTest, QuestionSetFoldersAreListed)
 {
     env.writeInstallFile("ini/excer/b.ini", "x");
