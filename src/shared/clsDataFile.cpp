@@ -385,16 +385,36 @@ bool clsDataFile::exitFileWrite()
     return true;
 }
 
+// A file about to be changed, read up to the end of its header.
+struct clsDataFile::ChangeSource {
+    QString path;
+    QByteArray bytes;
+    QString text;
+    TableLines lines{QStringView()};
+};
+
+// False when the file is missing or its header unreadable; a file that exists but
+// cannot be opened is a RuntimeError.
+bool clsDataFile::readHeaderForChange(const QString &path, ChangeSource &source)
+{
+    source.path = platform::resolveCaseInsensitive(path);
+    if (!platform::fileExists(source.path))
+        return false;
+    source.bytes = readWholeFile(source.path);
+    source.text = codec::decode(source.bytes, encoding());
+    source.lines = TableLines(source.text);
+    return readTableName(source.lines) && readFieldNames(source.lines);
+}
+
 bool clsDataFile::addPost(const QString &path, const QStringList &values)
 {
-    const QString resolved = platform::resolveCaseInsensitive(path);
-    if (!platform::fileExists(resolved))
+    ChangeSource source;
+    if (!readHeaderForChange(path, source))
         return false;
-    const QByteArray bytes = readWholeFile(resolved);
-    const QString text = codec::decode(bytes, encoding());
-    TableLines lines(text);
-    if (!readTableName(lines) || !readFieldNames(lines))
-        return false;
+    const QString &resolved = source.path;
+    const QByteArray &bytes = source.bytes;
+    const QString &text = source.text;
+    TableLines &lines = source.lines;
     m_writeFieldCount = m_numFields;
     m_postCounter = readPosts(lines, text) ? m_numPosts : 0;
     if (values.size() < m_writeFieldCount) {
@@ -428,14 +448,13 @@ QString clsDataFile::temporaryFileFor(const QString &path)
 bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qint32 postNr,
                                   const QString &value)
 {
-    const QString resolved = platform::resolveCaseInsensitive(path);
-    if (!platform::fileExists(resolved))
+    ChangeSource source;
+    if (!readHeaderForChange(path, source))
         return false;
-    const QByteArray bytes = readWholeFile(resolved);
-    const QString text = codec::decode(bytes, encoding());
-    TableLines lines(text);
-    if (!readTableName(lines) || !readFieldNames(lines))
-        return false;
+    const QString &resolved = source.path;
+    const QByteArray &bytes = source.bytes;
+    const QString &text = source.text;
+    TableLines &lines = source.lines;
     const int column = fieldColumn(field);
     if (column == -1)
         return false;

@@ -104,6 +104,8 @@ public:
     static QString temporaryFileFor(const QString &path);
 
 private:
+    struct ChangeSource;
+    bool readHeaderForChange(const QString &path, ChangeSource &source);
     codec::Encoding encoding() const;
     void noteError(const QString &text, qint32 number);
     bool readTableName(TableLines &lines);

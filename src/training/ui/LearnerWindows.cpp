@@ -18,16 +18,10 @@
 
 namespace training {
 
+using twips::button;
 using twips::place;
 
 namespace {
-QPushButton *button(QWidget *parent, const QString &name, const TwipRect &rect, const QString &text)
-{
-    auto *b = place<QPushButton>(parent, name, rect);
-    b->setText(text);
-    return b;
-}
-
 QLabel *label(QWidget *parent, const QString &name, const TwipRect &rect, const QString &text)
 {
     auto *l = place<QLabel>(parent, name, rect);

@@ -19,6 +19,7 @@
 
 namespace training {
 
+using twips::button;
 using twips::place;
 
 namespace {
@@ -57,13 +58,6 @@ QLabel *label(QWidget *parent, const QString &name, const TwipRect &rect, const 
     auto *l = place<QLabel>(parent, name, rect);
     l->setText(text);
     return l;
-}
-
-QPushButton *button(QWidget *parent, const QString &name, const TwipRect &rect, const QString &text)
-{
-    auto *b = place<QPushButton>(parent, name, rect);
-    b->setText(text);
-    return b;
 }
 
 // Titles are stored padded to a fixed length; the padding is not shown.

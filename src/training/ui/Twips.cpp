@@ -1,5 +1,6 @@
 #include "Twips.h"
 
+#include <QPushButton>
 #include <QRect>
 #include <QVariant>
 
@@ -41,6 +42,13 @@ void CopyPosProperties(const QWidget *source, QWidget *destination)
     if (!source || !destination)
         return;
     setGeometry(destination, geometry(source));
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const TwipRect &rect, const QString &text)
+{
+    auto *b = place<QPushButton>(parent, name, rect);
+    b->setText(text);
+    return b;
 }
 
 } // namespace training::twips

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPushButton;
+
 namespace training::twips {
 
 inline constexpr int PerPixel = 15;
@@ -27,5 +29,8 @@ Widget *place(QWidget *parent, const QString &name, const TwipRect &rect)
     setGeometry(widget, rect);
     return widget;
 }
+
+// A command button with its object name, design geometry and caption.
+QPushButton *button(QWidget *parent, const QString &name, const TwipRect &rect, const QString &text);
 
 } // namespace training::twips
