@@ -65,9 +65,5 @@ QByteArray ansi(const QString &text)
     return haz::codec::encode(text, haz::codec::Encoding::Ansi);
 }
 
-QString fixturePath(const QString &name)
-{
-    return QDir(QStringLiteral(HAZ_FIXTURES_DIR)).filePath(name);
-}
 
 } // namespace haztest

@@ -31,6 +31,5 @@ void writeFile(const QString &path, const QByteArray &bytes);
 // Text as UTF-16LE bytes with a byte-order mark (or without), or as Windows-1252.
 QByteArray utf16(const QString &text, bool withMark = true);
 QByteArray ansi(const QString &text);
-QString fixturePath(const QString &name);
 
 } // namespace haztest

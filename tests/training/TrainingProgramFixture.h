@@ -28,7 +28,7 @@ namespace trainingtest {
 // The readable sources of the sample course.
 inline QString courseSource(const QString &relative)
 {
-    return QDir(QStringLiteral(HAZ_FIXTURES_DIR)).filePath(QStringLiteral("../../course/") + relative);
+    return QDir(QStringLiteral(HAZ_COURSE_SOURCE_DIR)).filePath(relative);
 }
 
 inline QString sourceText(const QString &relative)
