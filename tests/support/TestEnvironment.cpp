@@ -65,5 +65,4 @@ QByteArray ansi(const QString &text)
     return haz::codec::encode(text, haz::codec::Encoding::Ansi);
 }
 
-
 } // namespace haztest
