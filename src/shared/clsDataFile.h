@@ -48,6 +48,7 @@ public:
     bool isOneDimensional() const { return m_unknownField; }
     // Two-dimensional access; RuntimeError 9 outside the bounds or on a 1-D result.
     QString at(int column, int match) const;
+    QString operator()(int column, int match) const { return at(column, match); }
     // One-dimensional access; RuntimeError 9 on a 2-D result or outside 0 .. 1.
     QString at(int position) const;
     int matchCount() const { return int(m_slots.size()); }

@@ -152,7 +152,7 @@ TEST_F(DataFileRead, FindPostsTrimsStoredValuesOnlyAndKeepsCase)
     EXPECT_EQ(r.matchCount(), 2);
     EXPECT_EQ(r.at(1, 1), QStringLiteral("0"));
     EXPECT_EQ(r.at(2, 1), QStringLiteral("  btnOk  "));
-    EXPECT_EQ(r.at(3, 1), QStringLiteral("OK"));
+    EXPECT_EQ(r(3, 1), QStringLiteral("OK"));
     EXPECT_EQ(r.at(1, 2), QStringLiteral("2"));
     EXPECT_EQ(r.at(0, 1), QString());
     EXPECT_EQ(r.at(1, 0), QString());
