@@ -54,6 +54,13 @@ QByteArray readWholeFile(const QString &path)
     return file.readAll();
 }
 
+// A file marked read-only stays as it is, even for a user who could change it.
+void refuseReadOnly(const QString &path)
+{
+    if (!QFileInfo(path).isWritable() || !(QFile::permissions(path) & QFile::WriteOwner))
+        throw RuntimeError(ErrPermissionDenied);
+}
+
 // Removes the temporary file unless the update went through.
 class TemporaryFileGuard {
 public:
@@ -424,6 +431,7 @@ bool clsDataFile::addPost(const QString &path, const QStringList &values)
     if (refuseLineBreaks(values, m_writeFieldCount))
         return false;
 
+    refuseReadOnly(resolved);
     m_writeStream = std::make_unique<QFile>(resolved);
     if (!m_writeStream->open(QIODevice::WriteOnly | QIODevice::Append)) {
         m_writeStream.reset();
@@ -508,9 +516,7 @@ bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qin
     out += codec::encode(newLine, encoding());
     out += QByteArrayView(bytes).sliced(toByte(valueEnd));
 
-    // A file marked read-only stays as it is, even for a user who could replace it.
-    if (!QFileInfo(resolved).isWritable() || !(QFile::permissions(resolved) & QFile::WriteOwner))
-        throw RuntimeError(ErrPermissionDenied);
+    refuseReadOnly(resolved);
     const QString temporary = temporaryFileFor(resolved);
     TemporaryFileGuard guard(temporary);
     {

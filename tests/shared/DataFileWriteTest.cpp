@@ -231,6 +231,7 @@ TEST_F(DataFileWrite, UpdateOfReadOnlyFileIsAnErrorAndChangesNothing)
     clsDataFile f;
     f.setNonUniCodeMode(true);
     EXPECT_THROW(f.UpdateFieldPost(path, QStringLiteral("Name"), 0, QStringLiteral("x")), RuntimeError);
+    EXPECT_THROW(f.addPost(path, {"a", "b", "c"}), RuntimeError);
     EXPECT_EQ(readFile(path), before);
     EXPECT_FALSE(QFileInfo::exists(clsDataFile::temporaryFileFor(path)));
 }

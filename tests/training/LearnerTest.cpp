@@ -4,6 +4,7 @@
 #include "ProgressFile.h"
 #include "clsDataFile.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
 
@@ -161,6 +162,39 @@ TEST_F(LearnerTest, WrongShapedProgressFileIsReplacedWhenTheDialogOpens)
     const QStringList backups = QDir(env.documentsFolder()).entryList({"enHazCourseUsers.ini.bak-*"}, QDir::Files | QDir::Hidden);
     ASSERT_EQ(backups.size(), 1);
     EXPECT_TRUE(haztest::readFile(env.documentsFolder() + "/" + backups.first()).contains("Anna"));
+}
+
+TEST_F(LearnerTest, DamagedProgressFileIsKeptAsBackupAndTheLearnerIsTold)
+{
+    signIn("Anna");
+    const QByteArray damaged = QByteArray("garbage\x00\xff not a table", 25);
+    haztest::writeFile(state->userFile, damaged);
+    messages.clear();
+
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    EXPECT_TRUE(program->userChoose()->names().isEmpty());
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Warning);
+    const QStringList backups = QDir(env.documentsFolder()).entryList({"enHazCourseUsers.ini.bak-*"}, QDir::Files | QDir::Hidden);
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_TRUE(messages.shown().at(0).text.endsWith(backups.first()));
+    EXPECT_EQ(haztest::readFile(env.documentsFolder() + "/" + backups.first()), damaged);
+
+    // The fresh file takes learners again.
+    signIn("Anna");
+    EXPECT_EQ(storedNames(), QStringList{"Anna"});
+}
+
+TEST_F(LearnerTest, NewLearnerOnAReadOnlyProgressFileIsToldAndStillSignsIn)
+{
+    const QByteArray before = haztest::readFile(state->userFile);
+    QFile::setPermissions(state->userFile, QFile::ReadOwner | QFile::ReadUser);
+    signIn("Anna");
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Warning);
+    EXPECT_TRUE(main()->isVisible());
+    EXPECT_EQ(haztest::readFile(state->userFile), before);
+    QFile::setPermissions(state->userFile, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 TEST_F(LearnerTest, PersonalDataKeepsTheLastOkAndShowsEmptyBoxes)

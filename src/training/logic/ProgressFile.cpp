@@ -87,20 +87,13 @@ bool createIfMissing(const QString &templatePath, const QString &userFile)
     return copyTemplate(templatePath, userFile);
 }
 
-OpenResult openForLearnerDialog(const QString &userFile, const QString &templatePath,
-                                const QDateTime &now)
+namespace {
+
+// Keeps the file beside itself (hidden, name + ".bak-" + date-time) and puts the
+// template in its place, so that no learner's progress disappears without a trace.
+void backUpAndReplace(const QString &userFile, const QString &templatePath, const QDateTime &now,
+                      OpenResult &result)
 {
-    OpenResult result;
-    haz::clsDataFile file;
-    if (!ansi(file).readData(userFile))
-        return result;
-    result.readable = true;
-    if (file.numFieldsRead() == FieldCount) {
-        for (qint32 slot = 0; slot < file.numOfPostsRead(); ++slot)
-            result.names << file.getPostPosField(slot, UserNameField);
-        return result;
-    }
-    // A file of another shape is not ours to read, but the learners in it are kept.
     result.backupPath = userFile + QStringLiteral(".bak-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (int n = 2; QFileInfo::exists(result.backupPath); ++n)
         result.backupPath = userFile + QStringLiteral(".bak-")
@@ -112,6 +105,31 @@ OpenResult openForLearnerDialog(const QString &userFile, const QString &template
     if (!copyTemplate(templatePath, userFile))
         throw haz::RuntimeError(haz::ErrFileNotFound, haz::standardDescription(haz::ErrFileNotFound));
     result.replaced = true;
+}
+
+} // namespace
+
+OpenResult openForLearnerDialog(const QString &userFile, const QString &templatePath,
+                                const QDateTime &now)
+{
+    OpenResult result;
+    haz::clsDataFile file;
+    if (!ansi(file).readData(userFile)) {
+        // A file that opens but is no table is damaged; one that does not open
+        // (locked, no permission) is left alone.
+        QFile probe(userFile);
+        if (QFileInfo(userFile).isFile() && probe.open(QIODevice::ReadOnly))
+            backUpAndReplace(userFile, templatePath, now, result);
+        return result;
+    }
+    result.readable = true;
+    if (file.numFieldsRead() == FieldCount) {
+        for (qint32 slot = 0; slot < file.numOfPostsRead(); ++slot)
+            result.names << file.getPostPosField(slot, UserNameField);
+        return result;
+    }
+    // A file of another shape is not ours to read, but the learners in it are kept.
+    backUpAndReplace(userFile, templatePath, now, result);
     return result;
 }
 

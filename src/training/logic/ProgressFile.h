@@ -35,9 +35,10 @@ bool copyTemplate(const QString &templatePath, const QString &userFile);
 // True when it was created.
 bool createIfMissing(const QString &templatePath, const QString &userFile);
 
-// Opens the progress file for the learner dialog. An unreadable file gives no
-// names. A file whose field count is not 48 is kept beside itself as a backup
-// (name + ".bak-" + date-time) and replaced by the template; it gives no names.
+// Opens the progress file for the learner dialog. A file that cannot be opened gives
+// no names. A damaged file, or one whose field count is not 48, is kept beside
+// itself as a backup (name + ".bak-" + date-time) and replaced by the template; it
+// gives no names.
 struct OpenResult {
     bool readable = false;
     bool replaced = false;

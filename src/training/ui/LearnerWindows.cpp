@@ -66,7 +66,7 @@ frmUserChoose::frmUserChoose(ProgramState &state, QWidget *parent) : QDialog(par
     });
 }
 
-void frmUserChoose::loadData()
+progress::OpenResult frmUserChoose::loadData()
 {
     m_prompt->setText(m_state.text(QStringLiteral("userAsk")));
     const progress::OpenResult file = progress::openForLearnerDialog(
@@ -85,6 +85,7 @@ void frmUserChoose::loadData()
     }
     m_exit->setText(m_state.text(QStringLiteral("btnExit")));
     m_ok->setText(m_state.text(QStringLiteral("btnOk")));
+    return file;
 }
 
 void frmUserChoose::closeSignedIn()

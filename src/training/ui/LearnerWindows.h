@@ -2,6 +2,8 @@
 // The windows around signing in and out: the learner dialog, the personal-data
 // dialog for the diploma, and the window that shows progress while saving at exit.
 
+#include "ProgressFile.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <QWidget>
@@ -27,9 +29,9 @@ class frmUserChoose : public QDialog {
 public:
     explicit frmUserChoose(ProgramState &state, QWidget *parent = nullptr);
 
-    // Lists the learners of the progress file (replacing a file of the wrong shape
-    // by the template), the prompt, the logo and the button texts.
-    void loadData();
+    // Lists the learners of the progress file (replacing a damaged or wrong-shaped
+    // file by the template), the prompt, the logo and the button texts.
+    progress::OpenResult loadData();
 
     // The names shown, in file order.
     const QStringList &names() const { return m_names; }

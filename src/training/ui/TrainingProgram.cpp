@@ -30,6 +30,12 @@ namespace {
 const QString NameRefusedText = QStringLiteral(
     "A learner's name cannot hold commas, line breaks or other control characters, the words "
     "\"user=\" or \"mode=\", or letters outside the Western European alphabet. Please type another name.");
+const QString FileReplacedText = QStringLiteral(
+    "The learners' progress file could not be used, so a new, empty one was started. "
+    "The old file was kept as:");
+const QString LearnerNotAddedText = QStringLiteral(
+    "Your name could not be added to the learners' progress file, so your progress "
+    "will not be saved this time.");
 
 void showFailure(haz::MessageService &messages, const haz::RuntimeError &e, const QString &routine)
 {
@@ -103,8 +109,12 @@ TrainingProgram::StartResult TrainingProgram::Main()
 
         if (hooks.layoutProgressTab)
             hooks.layoutProgressTab();
-        m_userChoose->loadData();
+        const progress::OpenResult opened = m_userChoose->loadData();
         m_userChoose->show();
+        if (opened.replaced)
+            messages.show(optionalText(QStringLiteral("userFileReplaced"), FileReplacedText)
+                              + QStringLiteral("\n\n") + opened.backupPath,
+                          m_userChoose->windowTitle(), haz::MessageIcon::Warning);
         return StartResult::Started;
     } catch (const haz::RuntimeError &e) {
         showFailure(messages, e, QStringLiteral("Main"));
@@ -333,26 +343,38 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
         basMain::setWindowIcon(window, m_state.iconName, false);
 }
 
+QString TrainingProgram::optionalText(const QString &id, const QString &fallback) const
+{
+    if (!m_state.captions)
+        return fallback;
+    return optionalCaption(*m_state.captions, id).value_or(fallback);
+}
+
 void TrainingProgram::signIn(const QString &typed)
 {
     QString name;
     switch (progress::checkLearnerName(typed, name)) {
     case progress::NameCheck::Empty:
         return;
-    case progress::NameCheck::Refused: {
-        QString text = NameRefusedText;
-        if (m_state.captions)
-            text = optionalCaption(*m_state.captions, QStringLiteral("userNameRefused")).value_or(text);
-        m_state.messages.show(text, m_userChoose->windowTitle(), haz::MessageIcon::Warning);
+    case progress::NameCheck::Refused:
+        m_state.messages.show(optionalText(QStringLiteral("userNameRefused"), NameRefusedText),
+                              m_userChoose->windowTitle(), haz::MessageIcon::Warning);
         return;
-    }
     case progress::NameCheck::Ok:
         break;
     }
     if (progress::learnerExists(m_state.userFile, name)) {
         m_state.isNewUser = false;
     } else {
-        progress::addLearner(m_state.userFile, name);
+        bool added = false;
+        try {
+            added = progress::addLearner(m_state.userFile, name);
+        } catch (const haz::RuntimeError &) {
+            // A locked or read-only file: the learner goes on, told that nothing is kept.
+        }
+        if (!added)
+            m_state.messages.show(optionalText(QStringLiteral("userNotAdded"), LearnerNotAddedText),
+                                  m_userChoose->windowTitle(), haz::MessageIcon::Warning);
         m_state.isNewUser = true;
     }
     m_state.currentUser = name;

@@ -62,6 +62,8 @@ public:
     } hooks;
 
 private:
+    // A caption the table may hold, else the built-in English text; never a message.
+    QString optionalText(const QString &id, const QString &fallback) const;
     void createWindows();
     void applyCaptions(const haz::clsDataFile &captions);
     void unloadMain();
