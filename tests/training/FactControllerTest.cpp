@@ -4,6 +4,8 @@
 #include "RuntimeError.h"
 #include "frmWebInfo.h"
 
+#include <QApplication>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -251,4 +253,32 @@ TEST(MediaDisplay, ClearingFollowsTheNamePatterns)
     }
     EXPECT_EQ(intro->locationURL(), page);
     EXPECT_EQ(f.info.window()->webWindow()->locationURL(), page);
+}
+
+TEST(FactView, PointingAtAListWithoutSelectionOpensNothing)
+{
+    FactFixture f(QStringLiteral("haz"));
+    quiztest::writePage(f.install, QStringLiteral("data/html/a.htm"), QStringLiteral("<p>a</p>"));
+    f.setEntries({entry(QStringLiteral("A"), QStringLiteral("a.htm"))});
+    f.position = -1; // a learner who never opened a fact here
+    f.controller();
+    f.env.tab = 4;
+    f.root->show();
+    QApplication::setActiveWindow(f.root.get());
+    auto *list = child<QListWidget>(f.root.get(), QStringLiteral("hazFactLst"));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(list, &enter);
+    ASSERT_TRUE(list->hasFocus());
+    EXPECT_EQ(f.position, -1);
+    EXPECT_FALSE(f.browser()->hasPage());
+    EXPECT_TRUE(child<QLabel>(f.root.get(), QStringLiteral("curLblHazFactPos"))->text().isEmpty());
+
+    // Nor does reaching it with the Tab key; a click on the title does.
+    list->clearFocus();
+    list->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(f.position, -1);
+    EXPECT_FALSE(f.browser()->hasPage());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(f.position, 0);
+    EXPECT_TRUE(f.browser()->hasPage());
 }

@@ -30,7 +30,9 @@ FactController::FactController(QWidget *root, const FactMember &member, FactData
 {
     m_list = root ? root->findChild<QListWidget *>(m_member.list) : nullptr;
     if (m_list) {
-        connect(m_list, &QListWidget::currentRowChanged, this, &FactController::factSelected);
+        // A change of the chosen title, by click, key or program; the current row alone
+        // (which a list moves to when it gets the focus) chooses nothing.
+        connect(m_list, &QListWidget::itemSelectionChanged, this, &FactController::factSelected);
         m_list->installEventFilter(this);
     }
     if (auto *print = qobject_cast<QAbstractButton *>(find(m_member.printButton())))
@@ -51,7 +53,7 @@ void FactController::factSelected()
     if (!m_list)
         return;
     const int row = m_list->currentRow();
-    if (row < 0 || row >= m_data.list.size())
+    if (row < 0 || row >= m_data.list.size() || !m_list->currentItem()->isSelected())
         return;
     // Restoring a list on another tab must not blank what that tab shows.
     if (m_env.selectedTab() == m_member.tab)
@@ -80,8 +82,9 @@ void FactController::printPage()
 bool FactController::eventFilter(QObject *watched, QEvent *event)
 {
     // Pointing at the list lets the arrow keys move through the titles.
+    // A mouse focus, so that the list does not make its first title current.
     if (watched == m_list && event->type() == QEvent::Enter)
-        m_list->setFocus();
+        m_list->setFocus(Qt::MouseFocusReason);
     return QObject::eventFilter(watched, event);
 }
 
