@@ -26,8 +26,11 @@ qint16 sizeWish(const QString &text)
 bool readQuizList(QList<QuizQuestion> &list, qint32 &count, const QString &path, haz::LastError &lastError)
 {
     haz::clsDataFile file;
-    if (!file.readData(path))
+    if (!file.readData(path)) {
+        // Not a failure of this reader: an earlier one's record does not stay.
+        lastError.record(QString(), 0);
         return false;
+    }
     try {
         count = file.numOfPostsRead();
         list = QList<QuizQuestion>(count + 1);

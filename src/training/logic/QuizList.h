@@ -29,7 +29,7 @@ struct QuizQuestion {
 };
 
 // Fills `list` (count + 1 entries; the last stays empty) and `count` from the file.
-// An unreadable file leaves both as they were. A value that does not convert stops
+// An unreadable file leaves both as they were and clears `lastError`. A value that does not convert stops
 // the reading: the count keeps the number of posts, entries are filled up to the
 // field that failed, the failure goes to `lastError` and the result is False.
 bool readQuizList(QList<QuizQuestion> &list, qint32 &count, const QString &path, haz::LastError &lastError);
