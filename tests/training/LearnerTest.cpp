@@ -4,6 +4,8 @@
 #include "ProgressFile.h"
 #include "clsDataFile.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -59,6 +61,36 @@ TEST_F(LearnerTest, ExactNameSignsTheLearnerInAndOtherCaseIsSomeoneElse)
     signIn("anna");
     EXPECT_TRUE(state->isNewUser);
     EXPECT_EQ(storedNames(), (QStringList{"Anna", "anna"}));
+}
+
+TEST_F(LearnerTest, ATypedNameIsTakenAsTypedNotAsALikeListedName)
+{
+    for (const QString name : {"Anna", "Bob"}) {
+        ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+        signIn(name);
+    }
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    frmUserChoose *dialog = program->userChoose();
+    ASSERT_EQ(dialog->names(), (QStringList{"Anna", "Bob"}));
+    QApplication::setActiveWindow(dialog);
+    auto *box = dialog->findChild<QComboBox *>("userCmb");
+    box->setFocus();
+    // Typed by key, then OK: the box must neither match the list ignoring case nor
+    // complete the name to a listed one.
+    QTest::keyClicks(box->lineEdit(), "anna");
+    QTest::mouseClick(dialog->findChild<QPushButton *>("userChooseOk"), Qt::LeftButton);
+    EXPECT_EQ(state->currentUser, "anna");
+    EXPECT_TRUE(state->isNewUser);
+
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    dialog = program->userChoose();
+    QApplication::setActiveWindow(dialog);
+    box = dialog->findChild<QComboBox *>("userCmb");
+    box->setFocus();
+    QTest::keyClicks(box->lineEdit(), "Bo");
+    QTest::mouseClick(dialog->findChild<QPushButton *>("userChooseOk"), Qt::LeftButton);
+    EXPECT_EQ(state->currentUser, "Bo");
+    EXPECT_EQ(storedNames(), (QStringList{"Anna", "Bob", "anna", "Bo"}));
 }
 
 TEST_F(LearnerTest, BlanksAroundANameAreDropped)

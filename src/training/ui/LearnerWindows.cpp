@@ -10,6 +10,7 @@
 #include "Twips.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +52,11 @@ frmUserChoose::frmUserChoose(ProgramState &state, QWidget *parent) : QDialog(par
     m_userCmb = place<QComboBox>(this, QStringLiteral("userCmb"), {2460, 1950, 4740, 390});
     m_userCmb->setEditable(true);
     m_userCmb->setInsertPolicy(QComboBox::NoInsert);
+    // A typed name is the name: the box must not swap it for a listed name that
+    // differs in letter case, nor complete it in place to a longer listed name, or
+    // the learner would sign in as someone else. Listed names are still offered.
+    m_userCmb->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    m_userCmb->completer()->setCompletionMode(QCompleter::PopupCompletion);
     m_ok = button(this, QStringLiteral("userChooseOk"), {3840, 3120, 1560, 450}, tr("OK"));
     m_exit = button(this, QStringLiteral("userChooseExit"), {5640, 3120, 1560, 450}, tr("Exit"));
     m_ok->setDefault(true);
