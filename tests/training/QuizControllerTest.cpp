@@ -476,6 +476,13 @@ TEST(InfoWindow, BrowserFollowsTheWindowSize)
     w->setSizeTwips(QSize(9000, 90)); // 6 pixels high: the browser keeps its height
     EXPECT_EQ(w->webWindow()->height(), (6000 - 500) / 15);
     EXPECT_EQ(w->webWindow()->pos(), QPoint(0, 0));
+
+    // A maximised window's browser fills it too, rather than staying in a corner.
+    w->showMaximized();
+    QCoreApplication::processEvents();
+    const QSize maximised = w->sizeTwips();
+    ASSERT_GT(maximised.width(), 9000);
+    EXPECT_EQ(w->webWindow()->size(), QSize((maximised.width() - 120) / 15, (maximised.height() - 500) / 15));
 }
 
 TEST(InfoWindow, WrongAnswerHidesItBeforeTheMessage)
