@@ -127,6 +127,26 @@ TEST_F(StartUpTest, LikeControlsCopyTheHazardCaptionAndTooltip)
     EXPECT_EQ(main()->findChild<QLabel *>("curlblTakScenarioExamMin")->text(), "Weak");
 }
 
+TEST_F(StartUpTest, FirstStartWithoutTheProgressTemplateStopsWithAMainMessage)
+{
+    QFile::remove(env.installFolder() + "/user.ini");
+    EXPECT_EQ(start(), TrainingProgram::StartResult::Failed);
+    ASSERT_EQ(messages.shown().size(), 1) << messages.texts().join(" | ").toStdString();
+    EXPECT_EQ(messages.shown().at(0).title, "Main");
+    EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Critical);
+    EXPECT_TRUE(messages.shown().at(0).text.endsWith(" Code:53"));
+    EXPECT_FALSE(QFileInfo::exists(state->userFile));
+    EXPECT_FALSE(program->userChoose()->isVisible());
+
+    // An existing progress file does not need the template.
+    installTable(env, "user.ini", sourceText("user.ini"));
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    QFile::remove(env.installFolder() + "/user.ini");
+    messages.clear();
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    EXPECT_TRUE(messages.shown().isEmpty());
+}
+
 TEST_F(StartUpTest, UnreadableInstallationFolderFailsWithTheFileSystemMessage)
 {
     haz::platform::setInstallationFolder(env.installFolder() + "/missing");

@@ -80,11 +80,27 @@ bool copyTemplate(const QString &templatePath, const QString &userFile)
     return true;
 }
 
+namespace {
+
+// The template copy that a fresh progress file needs; a failure is the caller's
+// RuntimeError: a missing template is 53, a copy that cannot be written 75.
+void copyTemplateOrFail(const QString &templatePath, const QString &userFile)
+{
+    if (copyTemplate(templatePath, userFile))
+        return;
+    if (!haz::platform::fileExists(templatePath))
+        throw haz::RuntimeError(haz::ErrFileNotFound);
+    throw haz::RuntimeError(haz::ErrPathFileAccess);
+}
+
+} // namespace
+
 bool createIfMissing(const QString &templatePath, const QString &userFile)
 {
     if (QFileInfo::exists(userFile))
         return false;
-    return copyTemplate(templatePath, userFile);
+    copyTemplateOrFail(templatePath, userFile);
+    return true;
 }
 
 namespace {
@@ -102,8 +118,7 @@ void backUpAndReplace(const QString &userFile, const QString &templatePath, cons
         throw haz::RuntimeError(haz::ErrPathFileAccess,
                                 QStringLiteral("Could not keep a copy of the progress file"));
     haz::platform::setHidden(result.backupPath, true);
-    if (!copyTemplate(templatePath, userFile))
-        throw haz::RuntimeError(haz::ErrFileNotFound, haz::standardDescription(haz::ErrFileNotFound));
+    copyTemplateOrFail(templatePath, userFile);
     result.replaced = true;
 }
 

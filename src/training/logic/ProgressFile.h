@@ -32,7 +32,8 @@ QString progressFilePath(const QString &documentsFolder, const QString &langCode
 bool copyTemplate(const QString &templatePath, const QString &userFile);
 
 // First start: creates the progress file from the template when it does not exist.
-// True when it was created.
+// True when it was created. A template that is missing or cannot be copied is a
+// RuntimeError (53 or 75): a course without it could keep nobody's progress.
 bool createIfMissing(const QString &templatePath, const QString &userFile);
 
 // Opens the progress file for the learner dialog. A file that cannot be opened gives
