@@ -91,6 +91,9 @@ TEST_F(StartUpTest, WithoutCaptionTableTheProgramWarnsAndStillStarts)
     EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Warning);
     EXPECT_EQ(state->userFile, haz::platform::joinPath(env.documentsFolder(), "en.ini"));
     EXPECT_TRUE(QFileInfo::exists(state->userFile));
+    // The learner dialog's buttons keep their own words rather than going blank.
+    for (const QString button : {"userChooseOk", "userChooseExit"})
+        EXPECT_FALSE(program->userChoose()->findChild<QPushButton *>(button)->text().isEmpty()) << button.toStdString();
 }
 
 TEST_F(StartUpTest, MissingIdentifierIsReportedByName)

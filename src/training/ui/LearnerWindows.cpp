@@ -89,8 +89,11 @@ progress::OpenResult frmUserChoose::loadData()
         m_logo->loadPicture(haz::platform::joinPath(m_state.imagesDir, QStringLiteral("logo.gif")));
     } catch (const haz::RuntimeError &) {
     }
-    m_exit->setText(m_state.text(QStringLiteral("btnExit")));
-    m_ok->setText(m_state.text(QStringLiteral("btnOk")));
+    // Without a caption text the buttons keep their own words: blank buttons could
+    // not be told apart.
+    for (const auto &[button, id] : {std::pair{m_exit, QStringLiteral("btnExit")}, std::pair{m_ok, QStringLiteral("btnOk")}})
+        if (const QString text = m_state.text(id); !text.isEmpty())
+            button->setText(text);
     return file;
 }
 
