@@ -2,6 +2,7 @@
 #include "TrainingProgramFixture.h"
 
 #include "ProgressFile.h"
+#include "RuntimeError.h"
 #include "clsDataFile.h"
 
 #include <QApplication>
@@ -146,6 +147,21 @@ TEST_F(LearnerTest, ProgressIsSavedWhenTheMainWindowCloses)
     // An unfinished exam starts over at the next sign-in.
     EXPECT_EQ(stored("examQuizPos", "Anna"), "0");
     EXPECT_EQ(stored("examQuizCorr", "Anna"), "0");
+}
+
+TEST_F(LearnerTest, AFailedExamDrawAtExitIsShownAndTheProgressStillSavedAndTheProgramEnded)
+{
+    signIn("Anna");
+    state->progress.subjects[Ide].quizPos = 7;
+    program->hooks.drawNextExamList = [] { throw haz::RuntimeError(haz::ErrFileNotFound); };
+
+    closeMainWindow();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().at(0).title, "randomExamQuizList");
+    EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Critical);
+    EXPECT_TRUE(messages.shown().at(0).text.endsWith(" Code:53"));
+    EXPECT_EQ(stored("ideQuizPos", "Anna"), "7");
+    EXPECT_EQ(exitCode, 0);
 }
 
 TEST_F(LearnerTest, ExitFromTheLearnerDialogEndsWithoutWriting)

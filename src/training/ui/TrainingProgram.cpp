@@ -444,8 +444,14 @@ void TrainingProgram::unloadMain()
     // An unfinished exam is not resumed at the next sign-in.
     m_state.progress.examQuizPos = 0;
     m_state.progress.examQuizCorr = 0;
-    if (hooks.drawNextExamList)
-        hooks.drawNextExamList();
+    // A failed draw is told like any failure of the exam draw; the save and the end
+    // of the program must still follow.
+    try {
+        if (hooks.drawNextExamList)
+            hooks.drawNextExamList();
+    } catch (const haz::RuntimeError &e) {
+        showFailure(m_state.messages, e, QStringLiteral("randomExamQuizList"));
+    }
     saveUserData();
 
     m_userChoose->closeSignedIn();
