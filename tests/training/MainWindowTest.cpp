@@ -117,6 +117,16 @@ TEST_F(MainWindowTest, OnlyAMouseChangeOfTabLoadsContent)
     calls.clear();
     clickTab(TabTak);
     EXPECT_EQ(calls, (QStringList{"clear", "info 6"}));
+
+    // A press on the tab already shown changes nothing, but the next change, even
+    // one the program makes, then loads.
+    calls.clear();
+    clickTab(TabTak);
+    EXPECT_TRUE(calls.isEmpty()) << calls.join(", ").toStdString();
+    EXPECT_TRUE(main()->tabClickArmed());
+    main()->selectTab(TabExam);
+    EXPECT_EQ(calls, (QStringList{"clear", "info 9", "exam"}));
+    EXPECT_FALSE(main()->tabClickArmed());
 }
 
 TEST_F(MainWindowTest, LeavingAStartedExamHidesItsTab)
