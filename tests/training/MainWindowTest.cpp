@@ -142,6 +142,20 @@ TEST_F(MainWindowTest, LeavingAStartedExamHidesItsTab)
     EXPECT_FALSE(main()->tabMain()->isTabVisible(TabExam));
 }
 
+TEST_F(MainWindowTest, LeavingAStartedExamByKeyboardHidesItsTabToo)
+{
+    startAndSignIn();
+    clickTab(TabExam);
+    state->examStarted = true;
+    calls.clear();
+    main()->tabMain()->tabBar()->setFocus();
+    QTest::keyClick(main()->tabMain()->tabBar(), Qt::Key_Left);
+    EXPECT_EQ(main()->selectedTab(), TabExcer);
+    EXPECT_FALSE(main()->tabMain()->isTabVisible(TabExam));
+    // Still nothing is loaded for a change the mouse did not make.
+    EXPECT_TRUE(calls.isEmpty()) << calls.join(", ").toStdString();
+}
+
 TEST_F(MainWindowTest, TabTableHidesAndDisablesTabs)
 {
     QString table = trainingtest::sourceText("ini/objsTabs.ini");

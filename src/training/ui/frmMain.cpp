@@ -209,6 +209,10 @@ int frmMain::selectedTab() const
 
 void frmMain::tabChanged(int previousTab)
 {
+    // A started exam cannot be returned to in this run, however it was left: the
+    // keyboard must not be a way back to it.
+    if (previousTab == TabExam && m_state.examStarted)
+        m_tabs->setTabVisible(TabExam, false);
     if (!m_tabClickArmed)
         return;
     const int tab = m_tabs->currentIndex();
@@ -245,9 +249,6 @@ void frmMain::tabChanged(int previousTab)
         run(hooks.examFillQuiz);
     }
 
-    // A started exam cannot be returned to in this run.
-    if (previousTab == TabExam && m_state.examStarted)
-        m_tabs->setTabVisible(TabExam, false);
     if (tab == TabProgress && !m_state.currentUser.isEmpty())
         run(hooks.refreshScenarioProgress);
     m_tabClickArmed = false;

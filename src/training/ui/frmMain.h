@@ -71,8 +71,9 @@ public:
     void selectTab(int tab);
     int selectedTab() const;
 
-    // The tab strip's handling of a changed tab; acts only after a mouse press on
-    // the strip (tabClickArmed).
+    // The tab strip's handling of a changed tab; loads content only after a mouse
+    // press on the strip (tabClickArmed). Leaving a started exam hides its tab
+    // whatever made the change.
     void tabChanged(int previousTab);
     bool tabClickArmed() const { return m_tabClickArmed; }
 
