@@ -81,9 +81,11 @@ void FactController::printPage()
 
 bool FactController::eventFilter(QObject *watched, QEvent *event)
 {
-    // Pointing at the list lets the arrow keys move through the titles.
-    // A mouse focus, so that the list does not make its first title current.
-    if (watched == m_list && event->type() == QEvent::Enter)
+    // Pointing at the list lets the arrow keys move through the titles; a mouse focus,
+    // so that the list does not make its first title current. The event type is
+    // tested first: a list being destroyed still sends events, and is no longer one
+    // to compare with.
+    if (event->type() == QEvent::Enter && watched == m_list)
         m_list->setFocus(Qt::MouseFocusReason);
     return QObject::eventFilter(watched, event);
 }
