@@ -215,7 +215,7 @@ TEST_F(LearnerTest, WrongShapedProgressFileIsReplacedWhenTheDialogOpens)
 TEST_F(LearnerTest, DamagedProgressFileIsKeptAsBackupAndTheLearnerIsTold)
 {
     signIn("Anna");
-    const QByteArray damaged = QByteArray("garbage\x00\xff not a table", 25);
+    const QByteArray damaged = QByteArray("garbage\x00\xff not a table", 21);
     haztest::writeFile(state->userFile, damaged);
     messages.clear();
 

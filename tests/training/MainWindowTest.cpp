@@ -95,6 +95,25 @@ TEST_F(MainWindowTest, EveryNamedControlIsThere)
     EXPECT_EQ(main()->tabMain()->count(), TabCount);
 }
 
+TEST_F(MainWindowTest, ATabChangeShowsOnlyAChosenFactNotOneThatMerelyHasTheFocus)
+{
+    startAndSignIn();
+    auto *list = main()->findChild<QListWidget *>("takFactLst");
+    ASSERT_NE(list, nullptr);
+    list->addItem("Approach");
+    // Focus makes a row current without choosing it.
+    list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    calls.clear();
+    clickTab(TabTak);
+    EXPECT_EQ(calls, (QStringList{"clear", "info 6"}));
+
+    clickTab(TabHaz);
+    list->setCurrentRow(0);
+    calls.clear();
+    clickTab(TabTak);
+    EXPECT_EQ(calls, (QStringList{"clear", "info 6", "fact takFactLst"}));
+}
+
 TEST_F(MainWindowTest, OnlyAMouseChangeOfTabLoadsContent)
 {
     startAndSignIn();

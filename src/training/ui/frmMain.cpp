@@ -207,6 +207,16 @@ int frmMain::selectedTab() const
     return m_tabs->currentIndex();
 }
 
+namespace {
+// The title the learner chose: the current row only when it is also selected
+// (focus alone makes a row current).
+int chosenRow(const QListWidget *list)
+{
+    const QListWidgetItem *item = list->currentItem();
+    return item && item->isSelected() ? list->currentRow() : -1;
+}
+} // namespace
+
 void frmMain::tabChanged(int previousTab)
 {
     // A started exam cannot be returned to in this run, however it was left: the
@@ -225,17 +235,17 @@ void frmMain::tabChanged(int previousTab)
         if (page->options[1]->isChecked()) {
             run(hooks.fillSubjectQuiz, page->subject());
         } else if (page->options[0]->isChecked()) {
-            const int row = page->factList->currentRow();
+            const int row = chosenRow(page->factList);
             const FactListData &facts = m_state.subjectFacts[page->subject()];
             if (row >= 0 && row < facts.list.size() && !facts.list.at(row).page.isEmpty())
                 run(hooks.showMediaFile, page->factWeb->objectName(),
                     haz::platform::joinPath(m_state.htmlDir, facts.list.at(row).page));
         }
     } else if (tab == TabTak) {
-        if (m_tactics->factList->currentRow() >= 0)
+        if (chosenRow(m_tactics->factList) >= 0)
             run(hooks.factSelected, m_tactics->factList->objectName());
     } else if (tab == TabRef) {
-        const int row = m_reference->factList->currentRow();
+        const int row = chosenRow(m_reference->factList);
         if (row >= 0 && row < m_state.refFacts.list.size() && !m_state.refFacts.list.at(row).page.isEmpty())
             run(hooks.factSelected, m_reference->factList->objectName());
     } else if (tab == TabExcer) {
