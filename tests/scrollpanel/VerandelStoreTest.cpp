@@ -10,19 +10,13 @@
 #include <QSettings>
 #include <QSignalSpy>
 
+#include "Errors.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-int errorOf(auto &&call)
-{
-    try {
-        call();
-    } catch (const haz::RuntimeError &e) {
-        return e.number();
-    }
-    return 0;
-}
+using haztest::errorOf;
 
 TEST(VerandelStore, MissingNamesTakeTheDefaults)
 {

@@ -13,21 +13,15 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include "Errors.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
 
-int errorOf(auto &&call)
-{
-    try {
-        call();
-    } catch (const haz::RuntimeError &e) {
-        return e.number();
-    }
-    return 0;
-}
+using haztest::errorOf;
 
 int topTwips(const QWidget *w)
 {

@@ -1,21 +1,11 @@
 #include "Conversions.h"
+#include "Errors.h"
 #include "RuntimeError.h"
 
 #include <gtest/gtest.h>
 
 using namespace haz;
-
-namespace {
-int errorOf(auto &&call)
-{
-    try {
-        call();
-    } catch (const RuntimeError &e) {
-        return e.number();
-    }
-    return 0;
-}
-} // namespace
+using haztest::errorOf;
 
 TEST(Conversions, WholeNumbersAcceptBlanksZerosAndSigns)
 {
