@@ -81,13 +81,6 @@ qint16 narrowToInt16(qint64 value)
     return qint16(value);
 }
 
-qint32 narrowToInt32(qint64 value)
-{
-    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
-        throw RuntimeError(ErrOverflow);
-    return qint32(value);
-}
-
 qint32 roundHalfEven(double value)
 {
     if (!std::isfinite(value))

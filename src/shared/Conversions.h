@@ -11,9 +11,8 @@ qint16 toInt16(QStringView text);
 qint32 toInt32(QStringView text);
 bool toBool(QStringView text);
 
-// A 32-bit value narrowed to 16 bits; error 6 when it does not fit.
+// A wider value narrowed to 16 bits; error 6 when it does not fit.
 qint16 narrowToInt16(qint64 value);
-qint32 narrowToInt32(qint64 value);
 
 // Rounds halves to the even neighbour (2.5 -> 2, 3.5 -> 4); error 6 outside 32 bits.
 qint32 roundHalfEven(double value);
