@@ -4,7 +4,7 @@
 
 #include "MainTabs.h"
 #include "ProgressFile.h"
-#include "Twips.h"
+#include "TwipGeometry.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -255,10 +255,10 @@ QList<TwipRect> quizLayout(const frmMain *window, const QString &prefix, const Q
     QList<TwipRect> rects;
     for (const QString role : {"QuizFrm", "QuizLbl", "QuizText", "QuizPic", "QuizWeb", "QuizbtnInfoLink",
                                "QuizLblTot", "QuizLblDone", "QuizLblCorr"})
-        rects << twips::geometry(window->findChild<QWidget *>(prefix + role));
+        rects << haz::twips::geometry(window->findChild<QWidget *>(prefix + role));
     for (int k = 0; k < 15; ++k)
-        rects << twips::geometry(window->findChild<QWidget *>(arrayElement(prefix + "QuizAnsw", k)));
-    rects << twips::geometry(window->findChild<QWidget *>(answerButton));
+        rects << haz::twips::geometry(window->findChild<QWidget *>(arrayElement(prefix + "QuizAnsw", k)));
+    rects << haz::twips::geometry(window->findChild<QWidget *>(answerButton));
     return rects;
 }
 
@@ -276,22 +276,22 @@ TEST_F(MainWindowTest, AfterEveryResizeAllQuizViewsMatchTheHazardTemplate)
         const QList<TwipRect> haz = quizLayout(main(), "haz", "QuizAnswBtn(3)");
         for (const auto &[prefix, button] : views)
             EXPECT_EQ(quizLayout(main(), prefix, button), haz) << prefix.toStdString() << " at " << size.width();
-        EXPECT_EQ(twips::geometry(main()->findChild<QWidget *>("ideFactWeb")),
-                  twips::geometry(main()->findChild<QWidget *>("hazFactWeb")));
+        EXPECT_EQ(haz::twips::geometry(main()->findChild<QWidget *>("ideFactWeb")),
+                  haz::twips::geometry(main()->findChild<QWidget *>("hazFactWeb")));
     }
     // The layout did follow the window: the right column moved out.
     EXPECT_GT(quizLayout(main(), "haz", "QuizAnswBtn(3)").at(9 + 8).left, design.at(9 + 8).left);
     // The scenario list ends where the tactics page ends.
-    const TwipRect list = twips::geometry(main()->findChild<QWidget *>("takQuizLst"));
-    EXPECT_EQ(list.height, twips::geometry(main()->findChild<QWidget *>("takFactWeb")).height - list.top + 700);
+    const TwipRect list = haz::twips::geometry(main()->findChild<QWidget *>("takQuizLst"));
+    EXPECT_EQ(list.height, haz::twips::geometry(main()->findChild<QWidget *>("takFactWeb")).height - list.top + 700);
 }
 
 TEST_F(MainWindowTest, SmallWidthChangesUpwardsKeepTheLayoutAndAnyDecreaseRecomputes)
 {
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
     const HazTemplate design = main()->readTemplate();
-    const qint32 w0 = main()->width() * twips::PerPixel;
-    const qint32 h0 = main()->height() * twips::PerPixel;
+    const qint32 w0 = main()->width() * haz::twips::PerPixel;
+    const qint32 h0 = main()->height() * haz::twips::PerPixel;
     BaseGeometry base = measureBaseGeometry(design, w0, h0);
 
     HazTemplate layout = design;

@@ -3,6 +3,8 @@
 // controls and the tab strip are computed; every other tab copies the Hazard tab's
 // positions (hazCopyTable).
 
+#include "Twips.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -12,13 +14,7 @@
 
 namespace training {
 
-struct TwipRect {
-    qint32 left = 0;
-    qint32 top = 0;
-    qint32 width = 0;
-    qint32 height = 0;
-    friend bool operator==(const TwipRect &, const TwipRect &) = default;
-};
+using haz::TwipRect;
 
 // The controls the layout computes, in their containers' coordinates.
 struct HazTemplate {

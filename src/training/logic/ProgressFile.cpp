@@ -3,6 +3,7 @@
 #include "Conversions.h"
 #include "MessageService.h"
 #include "Platform.h"
+#include "ProgressLayout.h"
 #include "RuntimeError.h"
 #include "TextCodec.h"
 #include "clsDataFile.h"
@@ -35,33 +36,7 @@ bool removeFile(const QString &path)
 
 const QStringList &fieldNames()
 {
-    static const QStringList names{
-        // 1 .. 19
-        QStringLiteral("UserName"), QStringLiteral("selTab"), QStringLiteral("quizOrFact"),
-        QStringLiteral("hazQuizPos"), QStringLiteral("hazQuizCorr"), QStringLiteral("hazFactPos"),
-        QStringLiteral("ideQuizPos"), QStringLiteral("ideQuizCorr"), QStringLiteral("ideFactPos"),
-        QStringLiteral("protQuizPos"), QStringLiteral("protQuizCorr"), QStringLiteral("protFactPos"),
-        QStringLiteral("NBCQuizPos"), QStringLiteral("NBCQuizCorr"), QStringLiteral("NBCFactPos"),
-        QStringLiteral("physQuizPos"), QStringLiteral("physQuizCorr"), QStringLiteral("physFactPos"),
-        QStringLiteral("refFactPos"),
-        // 20 .. 23
-        QStringLiteral("examQuizPos"), QStringLiteral("examQuizCorr"), QStringLiteral("examLastList"),
-        QStringLiteral("examUseList"),
-        // 24 .. 30
-        QStringLiteral("excerQuizPos"), QStringLiteral("excerQuizCorr"), QStringLiteral("excerLastList"),
-        QStringLiteral("excerUseList"), QStringLiteral("takQuizPos"), QStringLiteral("takQuizCorr"),
-        QStringLiteral("takFactPos"),
-        // 31 .. 48: read by position by the scenario program
-        QStringLiteral("CurrentScenario"), QStringLiteral("CurrentRum"), QStringLiteral("CurrentTime"),
-        QStringLiteral("CurrentScore"), QStringLiteral("CompletedScenarios"),
-        QStringLiteral("CompletedScores"), QStringLiteral("excerScenario"), QStringLiteral("excerRum"),
-        QStringLiteral("excerTime"), QStringLiteral("excerScore"),
-        QStringLiteral("excerCompletedScenarios"), QStringLiteral("excerCompletedScores"),
-        QStringLiteral("examScenario"), QStringLiteral("examRum"), QStringLiteral("examTime"),
-        QStringLiteral("examScore"), QStringLiteral("examCompletedScenarios"),
-        QStringLiteral("examCompletedScores"),
-    };
-    return names;
+    return haz::progress::fieldNames();
 }
 
 QString progressFilePath(const QString &documentsFolder, const QString &langCode,

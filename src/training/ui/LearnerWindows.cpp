@@ -7,7 +7,7 @@
 #include "ProgramState.h"
 #include "ProgressFile.h"
 #include "RuntimeError.h"
-#include "Twips.h"
+#include "TwipGeometry.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -19,8 +19,8 @@
 
 namespace training {
 
-using twips::button;
-using twips::place;
+using haz::twips::button;
+using haz::twips::place;
 
 namespace {
 QLabel *label(QWidget *parent, const QString &name, const TwipRect &rect, const QString &text)
@@ -33,7 +33,7 @@ QLabel *label(QWidget *parent, const QString &name, const TwipRect &rect, const 
 
 void setFixedTwipSize(QWidget *window, qint32 width, qint32 height)
 {
-    window->setFixedSize(width / twips::PerPixel, height / twips::PerPixel);
+    window->setFixedSize(width / haz::twips::PerPixel, height / haz::twips::PerPixel);
 }
 } // namespace
 
@@ -182,7 +182,7 @@ frmCoursePrnt::frmCoursePrnt(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmCoursePrnt"));
     setModal(true);
-    resize(9600 / twips::PerPixel, 10800 / twips::PerPixel);
+    resize(9600 / haz::twips::PerPixel, 10800 / haz::twips::PerPixel);
     haz::PageView *page = makePageView(this, QStringLiteral("webWin"), {120, 120, 9360, 9840});
     page->navigate(haz::PageView::blankLocation());
     button(this, QStringLiteral("cmbPrint"), {120, 10200, 1560, 450}, tr("Print"));

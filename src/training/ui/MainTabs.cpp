@@ -3,7 +3,7 @@
 #include "PageView.h"
 #include "PictureBox.h"
 #include "ProgramState.h"
-#include "Twips.h"
+#include "TwipGeometry.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -19,8 +19,8 @@
 
 namespace training {
 
-using twips::button;
-using twips::place;
+using haz::twips::button;
+using haz::twips::place;
 
 namespace {
 
@@ -129,7 +129,7 @@ QuizPanel::QuizPanel(const QString &prefix, const QString &answerButtonName,
     : QGroupBox(parent)
 {
     setObjectName(prefix + QStringLiteral("QuizFrm"));
-    twips::setGeometry(this, QuizFrameRect);
+    haz::twips::setGeometry(this, QuizFrameRect);
     // The picture and page lie under the right column: a question with a picture
     // uses the left column, and unused alternatives are hidden.
     picture = makePictureBox(this, prefix + QStringLiteral("QuizPic"), {RightColumn - 750, 540, AnswerWidth, 5100});

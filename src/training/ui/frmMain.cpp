@@ -6,7 +6,7 @@
 #include "Platform.h"
 #include "ProgramState.h"
 #include "TabSettings.h"
-#include "Twips.h"
+#include "TwipGeometry.h"
 #include "basCaptions.h"
 #include "basMain.h"
 #include "basMainUi.h"
@@ -66,13 +66,13 @@ frmMain::~frmMain() = default;
 
 void frmMain::buildControls()
 {
-    resize(DesignWidth / twips::PerPixel, DesignHeight / twips::PerPixel);
-    m_lblCurUser = twips::place<QLabel>(this, QStringLiteral("lblCurUser"), {60, 45, 9000, 285});
+    resize(DesignWidth / haz::twips::PerPixel, DesignHeight / haz::twips::PerPixel);
+    m_lblCurUser = haz::twips::place<QLabel>(this, QStringLiteral("lblCurUser"), {60, 45, 9000, 285});
     QFont bold = m_lblCurUser->font();
     bold.setBold(true);
     m_lblCurUser->setFont(bold);
 
-    m_tabs = twips::place<QTabWidget>(this, QStringLiteral("tabMain"), TabStripRect);
+    m_tabs = haz::twips::place<QTabWidget>(this, QStringLiteral("tabMain"), TabStripRect);
     m_tabs->setUsesScrollButtons(true);
     m_intro = new IntroTab(m_tabs);
     m_tabs->addTab(m_intro, QString());
@@ -109,7 +109,7 @@ void frmMain::buildControls()
     connect(m_progress->exitButton, &QPushButton::clicked, this, &QWidget::close);
 
     // A developer's button that shows the answer frames' positions; not for learners.
-    auto *debug = twips::place<QPushButton>(this, QStringLiteral("debugBtn"), {10200, 30, 1500, 300});
+    auto *debug = haz::twips::place<QPushButton>(this, QStringLiteral("debugBtn"), {10200, 30, 1500, 300});
     debug->setText(QStringLiteral("debug"));
     debug->hide();
 }
@@ -162,7 +162,7 @@ bool frmMain::loadData()
     run(hooks.excerFillQuiz);
     m_intro->infoWeb->navigate(haz::platform::joinPath(m_state.htmlDir, QStringLiteral("info.htm")));
 
-    m_base = measureBaseGeometry(readTemplate(), width() * twips::PerPixel, height() * twips::PerPixel);
+    m_base = measureBaseGeometry(readTemplate(), width() * haz::twips::PerPixel, height() * haz::twips::PerPixel);
     m_baseMeasured = true;
     setWindowState(windowState() | Qt::WindowMaximized);
     resizeObjs();
@@ -326,18 +326,18 @@ HazTemplate frmMain::readTemplate() const
     const SubjectTab *haz = m_subjects[Haz];
     const QuizPanel *quiz = haz->quiz;
     HazTemplate t;
-    t.tabMain = twips::geometry(m_tabs);
-    t.hazFormFact = twips::geometry(haz->factFrame);
-    t.hazFactWeb = twips::geometry(haz->factWeb);
-    t.infoWeb = twips::geometry(m_intro->infoWeb);
-    t.hazQuizFrm = twips::geometry(quiz);
-    t.hazQuizText = twips::geometry(quiz->text);
-    t.hazQuizPic = twips::geometry(quiz->picture);
-    t.hazQuizWeb = twips::geometry(quiz->page);
-    t.hazQuizbtnInfoLink = twips::geometry(quiz->infoLink);
-    t.answerButton = twips::geometry(quiz->answerButton);
+    t.tabMain = haz::twips::geometry(m_tabs);
+    t.hazFormFact = haz::twips::geometry(haz->factFrame);
+    t.hazFactWeb = haz::twips::geometry(haz->factWeb);
+    t.infoWeb = haz::twips::geometry(m_intro->infoWeb);
+    t.hazQuizFrm = haz::twips::geometry(quiz);
+    t.hazQuizText = haz::twips::geometry(quiz->text);
+    t.hazQuizPic = haz::twips::geometry(quiz->picture);
+    t.hazQuizWeb = haz::twips::geometry(quiz->page);
+    t.hazQuizbtnInfoLink = haz::twips::geometry(quiz->infoLink);
+    t.answerButton = haz::twips::geometry(quiz->answerButton);
     for (int k = 0; k < 15; ++k)
-        t.answers[k] = twips::geometry(quiz->answers[k]);
+        t.answers[k] = haz::twips::geometry(quiz->answers[k]);
     return t;
 }
 
@@ -345,18 +345,18 @@ void frmMain::writeTemplate(const HazTemplate &t)
 {
     SubjectTab *haz = m_subjects[Haz];
     QuizPanel *quiz = haz->quiz;
-    twips::setGeometry(m_tabs, t.tabMain);
-    twips::setGeometry(haz->factFrame, t.hazFormFact);
-    twips::setGeometry(haz->factWeb, t.hazFactWeb);
-    twips::setGeometry(m_intro->infoWeb, t.infoWeb);
-    twips::setGeometry(quiz, t.hazQuizFrm);
-    twips::setGeometry(quiz->text, t.hazQuizText);
-    twips::setGeometry(quiz->picture, t.hazQuizPic);
-    twips::setGeometry(quiz->page, t.hazQuizWeb);
-    twips::setGeometry(quiz->infoLink, t.hazQuizbtnInfoLink);
-    twips::setGeometry(quiz->answerButton, t.answerButton);
+    haz::twips::setGeometry(m_tabs, t.tabMain);
+    haz::twips::setGeometry(haz->factFrame, t.hazFormFact);
+    haz::twips::setGeometry(haz->factWeb, t.hazFactWeb);
+    haz::twips::setGeometry(m_intro->infoWeb, t.infoWeb);
+    haz::twips::setGeometry(quiz, t.hazQuizFrm);
+    haz::twips::setGeometry(quiz->text, t.hazQuizText);
+    haz::twips::setGeometry(quiz->picture, t.hazQuizPic);
+    haz::twips::setGeometry(quiz->page, t.hazQuizWeb);
+    haz::twips::setGeometry(quiz->infoLink, t.hazQuizbtnInfoLink);
+    haz::twips::setGeometry(quiz->answerButton, t.answerButton);
     for (int k = 0; k < 15; ++k)
-        twips::setGeometry(quiz->answers[k], t.answers[k]);
+        haz::twips::setGeometry(quiz->answers[k], t.answers[k]);
 }
 
 void frmMain::resizeObjs()
@@ -365,29 +365,29 @@ void frmMain::resizeObjs()
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     HazTemplate layout = readTemplate();
-    training::resizeObjs(layout, m_base, width() * twips::PerPixel, height() * twips::PerPixel);
+    training::resizeObjs(layout, m_base, width() * haz::twips::PerPixel, height() * haz::twips::PerPixel);
     writeTemplate(layout);
     // The fact lists reach down to the fact frame's bottom, as they do in the design.
-    const TwipRect frame = twips::geometry(m_subjects[Haz]->factFrame);
+    const TwipRect frame = haz::twips::geometry(m_subjects[Haz]->factFrame);
     for (QListWidget *list : {m_subjects[Haz]->factList, m_reference->factList}) {
-        TwipRect rect = twips::geometry(list);
+        TwipRect rect = haz::twips::geometry(list);
         rect.height = std::max(frame.top + frame.height - FactListGap - rect.top, FactListMinHeight);
-        twips::setGeometry(list, rect);
+        haz::twips::setGeometry(list, rect);
     }
     copyHazPositions();
-    TwipRect scenarios = twips::geometry(m_tactics->scenarioList);
-    scenarios.height = twips::geometry(m_tactics->factWeb).height - scenarios.top + 700;
-    twips::setGeometry(m_tactics->scenarioList, scenarios);
+    TwipRect scenarios = haz::twips::geometry(m_tactics->scenarioList);
+    scenarios.height = haz::twips::geometry(m_tactics->factWeb).height - scenarios.top + 700;
+    haz::twips::setGeometry(m_tactics->scenarioList, scenarios);
     // The pages last read on the progress tab take the width there is.
     if (auto *lastStudy = findChild<QWidget *>(QStringLiteral("frmCurLastStudy"))) {
-        TwipRect box = twips::geometry(lastStudy);
-        box.width = std::max(LastStudyMinWidth, twips::geometry(m_tabs).width - box.left - 300);
-        twips::setGeometry(lastStudy, box);
+        TwipRect box = haz::twips::geometry(lastStudy);
+        box.width = std::max(LastStudyMinWidth, haz::twips::geometry(m_tabs).width - box.left - 300);
+        haz::twips::setGeometry(lastStudy, box);
         for (QLabel *label : lastStudy->findChildren<QLabel *>())
             if (label->objectName().endsWith(QLatin1String("FactPos"))) {
-                TwipRect rect = twips::geometry(label);
+                TwipRect rect = haz::twips::geometry(label);
                 rect.width = box.width - rect.left - 120;
-                twips::setGeometry(label, rect);
+                haz::twips::setGeometry(label, rect);
             }
     }
     QApplication::restoreOverrideCursor();
@@ -398,7 +398,7 @@ void frmMain::copyHazPositions()
     for (const auto &[from, targets] : hazCopyTable()) {
         const QWidget *source = control(from);
         for (const QString &target : targets)
-            twips::CopyPosProperties(source, control(target));
+            haz::twips::CopyPosProperties(source, control(target));
     }
 }
 

@@ -1,20 +1,16 @@
-#include "Twips.h"
+#include "TwipGeometry.h"
 
 #include <QPushButton>
 #include <QRect>
 #include <QVariant>
 
-namespace training::twips {
+namespace haz::twips {
 
 namespace {
 const char *const TwipsProperty = "_twipRect";
 const char *const PixelsProperty = "_twipPixels";
 
-int toPixels(qint32 value)
-{
-    // Halves away from zero, as a screen position would be rounded.
-    return value >= 0 ? (value + PerPixel / 2) / PerPixel : -((-value + PerPixel / 2) / PerPixel);
-}
+int toPixels(qint32 value) { return twipsToPixels(value); }
 } // namespace
 
 void setGeometry(QWidget *widget, const TwipRect &rect)
@@ -51,4 +47,4 @@ QPushButton *button(QWidget *parent, const QString &name, const TwipRect &rect, 
     return b;
 }
 
-} // namespace training::twips
+} // namespace haz::twips

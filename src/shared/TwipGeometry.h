@@ -3,16 +3,16 @@
 // rules. A widget remembers the twips it was given, so that arithmetic on twips
 // does not drift through pixel rounding.
 
-#include "MainLayout.h"
+#include "Twips.h"
 
 #include <QString>
 #include <QWidget>
 
 class QPushButton;
 
-namespace training::twips {
+namespace haz::twips {
 
-inline constexpr int PerPixel = 15;
+inline constexpr int PerPixel = TwipsPerPixel;
 
 void setGeometry(QWidget *widget, const TwipRect &rect);
 TwipRect geometry(const QWidget *widget);
@@ -33,4 +33,4 @@ Widget *place(QWidget *parent, const QString &name, const TwipRect &rect)
 // A command button with its object name, design geometry and caption.
 QPushButton *button(QWidget *parent, const QString &name, const TwipRect &rect, const QString &text);
 
-} // namespace training::twips
+} // namespace haz::twips
