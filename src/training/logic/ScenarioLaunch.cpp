@@ -1,0 +1,200 @@
+#include "ScenarioLaunch.h"
+
+#include "Conversions.h"
+#include "Platform.h"
+#include "ProgressFile.h"
+#include "ProgressLayout.h"
+#include "RuntimeError.h"
+#include "clsDataFile.h"
+
+#include <QDir>
+
+namespace training::launch {
+
+namespace {
+
+const QString NoValue = QStringLiteral("-1");
+
+struct LearnerPost {
+    haz::clsDataFile file;
+    qint32 slot = -1;
+};
+
+// Reads the progress file (8-bit, as every reader of it) and finds the learner.
+bool openLearner(const QString &userFile, const QString &user, LearnerPost &post)
+{
+    post.file.setNonUniCodeMode(true);
+    if (!post.file.readData(userFile))
+        return false;
+    const std::optional<qint32> slot = progress::findLearnerSlot(post.file, user);
+    if (!slot)
+        return false;
+    post.slot = *slot;
+    return true;
+}
+
+RunFields fieldsOf(const LearnerPost &post, const haz::progress::ScenarioFields &names)
+{
+    return {post.file.getPostPosField(post.slot, names.scenario),
+            post.file.getPostPosField(post.slot, names.room),
+            post.file.getPostPosField(post.slot, names.time),
+            post.file.getPostPosField(post.slot, names.score)};
+}
+
+// Writes the four fields; all are tried, the result says whether all were written.
+bool writeFields(const QString &userFile, qint32 slot, int mode, const RunFields &values)
+{
+    const haz::progress::ScenarioFields names = haz::progress::scenarioFields(mode);
+    bool ok = true;
+    const auto write = [&](const QString &field, const QString &value) {
+        haz::clsDataFile file;
+        file.setNonUniCodeMode(true);
+        try {
+            ok = file.UpdateFieldPost(userFile, field, slot, value) && ok;
+        } catch (const haz::RuntimeError &) {
+            ok = false;
+        }
+    };
+    write(names.scenario, values.scenario);
+    write(names.room, values.room);
+    write(names.time, values.time);
+    write(names.score, values.score);
+    return ok;
+}
+
+RunFields freshRun(qint16 id)
+{
+    return {QString::number(id), NoValue, NoValue, NoValue};
+}
+
+// Writes a fresh run unless `keep` says the stored one goes on.
+Preparation prepare(const QString &userFile, const QString &user, int mode, qint16 id,
+                    bool (*keep)(const RunFields &stored, qint16 id, bool continueRun), bool continueRun)
+{
+    Preparation result;
+    LearnerPost post;
+    if (!openLearner(userFile, user, post))
+        return result;
+    result.learnerFound = true;
+    const RunFields stored = fieldsOf(post, haz::progress::scenarioFields(mode));
+    if (keep(stored, id, continueRun))
+        return result;
+    result.before = stored;
+    result.writeFailed = !writeFields(userFile, post.slot, mode, freshRun(id));
+    return result;
+}
+
+} // namespace
+
+QString scenarioProgramPath(const QString &programFolder)
+{
+#ifdef Q_OS_WIN
+    return haz::platform::joinPath(programFolder, QStringLiteral("Scenario.exe"));
+#else
+    return haz::platform::joinPath(programFolder, QStringLiteral("Scenario"));
+#endif
+}
+
+ScenarioCommand scenarioCommand(const QString &programFolder, const QString &user, int mode)
+{
+    ScenarioCommand command;
+    command.program = scenarioProgramPath(programFolder);
+    const QString quoted = u'"' + QDir::toNativeSeparators(command.program)
+                           + (mode == 1 ? QStringLiteral(" ") : QString()) + u'"';
+    command.arguments = QStringLiteral(" user=") + user
+                        + (mode == 1 ? QStringLiteral(",mode=1") : QStringLiteral(", mode=") + QString::number(mode));
+    command.commandLine = quoted + command.arguments;
+    return command;
+}
+
+std::optional<RunFields> readRunFields(const QString &userFile, const QString &user, int mode)
+{
+    LearnerPost post;
+    if (!openLearner(userFile, user, post))
+        return std::nullopt;
+    return fieldsOf(post, haz::progress::scenarioFields(mode));
+}
+
+Preparation prepareTacticsRun(const QString &userFile, const QString &user, qint16 id, bool continueRun)
+{
+    return prepare(userFile, user, 1, id,
+                   [](const RunFields &stored, qint16 id, bool continueRun) {
+                       return continueRun && stored.scenario == QString::number(id);
+                   },
+                   continueRun);
+}
+
+Preparation prepareExerciseRun(const QString &userFile, const QString &user, qint16 id)
+{
+    return prepare(userFile, user, 2, id,
+                   [](const RunFields &stored, qint16, bool) { return stored.scenario != NoValue; }, false);
+}
+
+Preparation prepareExamRun(const QString &userFile, const QString &user, qint16 id)
+{
+    return prepare(userFile, user, 3, id, [](const RunFields &, qint16, bool) { return false; }, false);
+}
+
+bool restoreRunFields(const QString &userFile, const QString &user, int mode, const RunFields &before)
+{
+    LearnerPost post;
+    return openLearner(userFile, user, post) && writeFields(userFile, post.slot, mode, before);
+}
+
+bool discardRun(const QString &userFile, const QString &user, int mode)
+{
+    return restoreRunFields(userFile, user, mode, {NoValue, NoValue, NoValue, NoValue});
+}
+
+Outcome readOutcome(const QString &userFile, const QString &user, int mode)
+{
+    const std::optional<RunFields> fields = readRunFields(userFile, user, mode);
+    if (!fields)
+        return Outcome::ProgressUnreadable;
+    return fields->scenario == NoValue ? Outcome::Finished : Outcome::Unfinished;
+}
+
+bool tacticsRunInProgress(const QString &userFile, const QString &user, qint16 id)
+{
+    const std::optional<RunFields> fields = readRunFields(userFile, user, 1);
+    return fields && fields->scenario == QString::number(id);
+}
+
+std::optional<QList<ScenarioItem>> readScenarioList(const QString &iniDir, const QString &userFile,
+                                                    const QString &user)
+{
+    haz::clsDataFile table;
+    if (!table.readData(haz::platform::resolveCaseInsensitive(
+            haz::platform::joinPath(iniDir, QStringLiteral("Scenario.ini"))))
+        || table.fieldNames().size() < 2)
+        return std::nullopt;
+    // The progress file is read once for the whole list.
+    const std::optional<RunFields> tactics = readRunFields(userFile, user, 1);
+    const QString idField = table.fieldNames().at(0);
+    const QString nameField = table.fieldNames().at(1);
+    QList<ScenarioItem> items;
+    for (qint32 post = 0; post < table.numOfPostsRead(); ++post) {
+        const QString idText = table.getPostPosField(post, idField);
+        ScenarioItem item;
+        try {
+            item.id = haz::conv::toInt16(idText);
+        } catch (const haz::RuntimeError &) {
+            continue; // a post without a usable number cannot be started
+        }
+        item.name = table.getPostPosField(post, nameField);
+        item.key = QStringLiteral("itm") + QString::number(item.id);
+        item.inProgress = tactics && tactics->scenario == idText;
+        items.append(item);
+    }
+    return items;
+}
+
+StartedButtons splitStartedButtons(const QString &caption)
+{
+    const qsizetype comma = caption.indexOf(u',');
+    if (comma < 0)
+        return {};
+    return {caption.left(comma), caption.mid(comma + 1)};
+}
+
+} // namespace training::launch
