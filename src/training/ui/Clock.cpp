@@ -133,6 +133,8 @@ void Clock::resizeEvent(QResizeEvent *event)
     // The chart is a square as high as the clock; text and bar share the rest.
     m_chart->setFixedWidth(qMax(16, height()));
     QWidget::resizeEvent(event);
+    if (layout())
+        layout()->activate();
 }
 
 void Clock::showModel()
