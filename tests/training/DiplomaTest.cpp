@@ -7,12 +7,15 @@
 #include "PageView.h"
 #include "Platform.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace training;
 using training::diploma::frmCoursePrnt;
@@ -147,4 +150,21 @@ TEST(DiplomaPage, WindowKeepsItsMarginsWhenResized)
     EXPECT_EQ(window.height() - print->y(), printBottom);
     EXPECT_EQ(close->y(), print->y());
     EXPECT_EQ(close->x(), 1940 / 15);
+}
+
+TEST(DiplomaPage, SampleCourseTemplateUsesEveryKeyAndStaysAscii)
+{
+    QFile file(QStringLiteral(HAZ_COURSE_SOURCE_DIR "/data/html/diplom.htm"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // The course copies pages as they are: plain ASCII reads the same in the 8-bit code page.
+    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }));
+
+    DiplomaData data;
+    data.name = QStringLiteral("Ann");
+    const PlaceholderValues values = diplomaValues(data, QLocale::c());
+    const QString text = QString::fromLatin1(bytes);
+    for (const QString &key : values.keys())
+        EXPECT_TRUE(text.contains(QStringLiteral("@@") + key + QStringLiteral("@@"))) << key.toStdString();
+    EXPECT_FALSE(replacePlaceholder(text, values).contains(QStringLiteral("@@")));
 }
