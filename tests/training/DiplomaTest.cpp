@@ -113,6 +113,15 @@ TEST(DiplomaPage, IsWrittenInTheEightBitCodePageAndShownUntilTheWindowGoes)
     EXPECT_TRUE(QFileInfo::exists(page));
     delete window;
     EXPECT_FALSE(QFileInfo::exists(page));
+
+    // Closing from the title bar unloads the page as well.
+    frmCoursePrnt again;
+    again.show();
+    again.showCourseDok(htmlDir, {});
+    ASSERT_TRUE(QFileInfo::exists(page));
+    again.close();
+    EXPECT_FALSE(QFileInfo::exists(page));
+    EXPECT_EQ(again.webWin()->locationURL(), haz::PageView::blankLocation());
 }
 
 TEST(DiplomaPage, MissingTemplateLeavesTheBlankPageToPrint)

@@ -63,8 +63,10 @@ void showScenarioBars(QWidget *root, const ScenarioBars &bars)
 {
     if (bars.latest) {
         setBar(root, QStringLiteral("prgScenarioLatest"), bars.latest->value);
-        if (auto *name = root->findChild<QLabel *>(QStringLiteral("curLblTakScenarioName")))
+        if (auto *name = root->findChild<QLabel *>(QStringLiteral("curLblTakScenarioName"))) {
+            name->setTextFormat(Qt::PlainText); // a name from the data, never markup
             name->setText(bars.latest->name);
+        }
     }
     setBar(root, QStringLiteral("prgScenarioAvg"), bars.exercise);
     setBar(root, QStringLiteral("prgScenarioExam"), bars.exam);
