@@ -5,6 +5,7 @@
 #include "GuardedApplication.h"
 #include "QtMessageService.h"
 #include "ScenarioProgram.h"
+#include "frmMain.h"
 
 #include <QStringList>
 

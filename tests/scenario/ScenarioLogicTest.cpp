@@ -193,7 +193,7 @@ protected:
 TEST_F(Run, StartsAtTheStartRoomWithClockAndScoreOfItsFirstShowing)
 {
     const StartView view = make(" user=Anna,mode=1").start();
-    EXPECT_EQ(view.title, "HazCourse - Test spill");
+    EXPECT_EQ(view.title, run->caption("frmMain_caption") + " - Test spill");
     EXPECT_TRUE(view.logo.endsWith("data/images/logo.bmp"));
     EXPECT_TRUE(view.vind.isEmpty());
     EXPECT_EQ(view.room.question.RumID, 1);

@@ -37,10 +37,11 @@ QString getMyDocumentsPath()
     return path;
 }
 
-QStringList readLangFile()
+QStringList readLangFile(const QString &installFolder)
 {
+    const QString folder = installFolder.isEmpty() ? haz::platform::installationFolder() : installFolder;
     const QString path = haz::platform::resolveCaseInsensitive(
-        haz::platform::joinPath(haz::platform::installationFolder(), QStringLiteral("Lang.ini")));
+        haz::platform::joinPath(folder, QStringLiteral("Lang.ini")));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw haz::RuntimeError(haz::ErrFileNotFound, QStringLiteral("The language file Lang.ini is missing"));

@@ -31,9 +31,10 @@ bool createFileSystemObject(haz::MessageService &messages);
 bool createShellObject(haz::MessageService &messages);
 QString getMyDocumentsPath();
 
-// The first two lines of "Lang.ini" in the installation folder (8-bit text). A file
+// The first two lines of "Lang.ini" in the installation folder (8-bit text;
+// empty folder: the program's own). A file
 // that is missing is RuntimeError 53, one with fewer than two lines 62.
-QStringList readLangFile();
+QStringList readLangFile(const QString &installFolder = {});
 
 // The program's arguments joined by single blanks: the argument string.
 QString argumentString(const QStringList &argumentsAfterProgram);

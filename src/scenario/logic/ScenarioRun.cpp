@@ -28,7 +28,7 @@ ScenarioRun::ScenarioRun(QString argumentString, QString installFolder)
     : m_arguments(std::move(argumentString)),
       m_files(folderOrDefault(installFolder)),
       m_captions(m_files.installFolder()),
-      m_user(m_state, m_arguments)
+      m_user(m_state, m_arguments, m_files.installFolder())
 {
 }
 

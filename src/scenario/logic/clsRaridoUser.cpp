@@ -18,14 +18,14 @@ bool isScenarioMode(int mode)
 
 } // namespace
 
-clsRaridoUser::clsRaridoUser(RunState &state, QString argumentString)
-    : m_state(state), m_arguments(std::move(argumentString))
+clsRaridoUser::clsRaridoUser(RunState &state, QString argumentString, QString installFolder)
+    : m_state(state), m_arguments(std::move(argumentString)), m_installFolder(std::move(installFolder))
 {
 }
 
 QString clsRaridoUser::progressFilePath() const
 {
-    const QString language = GenericSubs::readLangFile().at(0);
+    const QString language = GenericSubs::readLangFile(m_installFolder).at(0);
     return haz::platform::joinPath(GenericSubs::getMyDocumentsPath(),
                                    language + m_state.userFileStem + QStringLiteral(".ini"));
 }
@@ -78,16 +78,16 @@ bool clsRaridoUser::updateObjText()
     if (!isScenarioMode(mode))
         return false;
     const haz::progress::ScenarioFields f = haz::progress::scenarioFields(mode);
-    return write({{f.scenario, haz::conv::toText(m_state.scenarioId)},
-                  {f.room, haz::conv::toText(m_state.roomId)},
-                  {f.time, haz::conv::toText(m_state.simMinutes)},
-                  {f.score, haz::conv::toText(m_state.score)}});
+    return write({{f.scenario, haz::conv::toText(qint64(m_state.scenarioId))},
+                  {f.room, haz::conv::toText(qint64(m_state.roomId))},
+                  {f.time, haz::conv::toText(qint64(m_state.simMinutes))},
+                  {f.score, haz::conv::toText(qint64(m_state.score))}});
 }
 
 QString clsRaridoUser::prependToList(qint16 value, const QString &list)
 {
     const QString old = list == QLatin1String("-1") ? QString() : list;
-    QString result = haz::conv::toText(value) + u',' + old;
+    QString result = haz::conv::toText(qint64(value)) + u',' + old;
     if (result.endsWith(u','))
         result.chop(1);
     return result;
@@ -112,7 +112,7 @@ bool clsRaridoUser::updateCompleted()
                           {f.completedScores, prependToList(m_state.score, old.at(1))}};
     if (!f.questionPos.isEmpty()) {
         const qint16 pos = haz::conv::toInt16(old.at(2));
-        changes.append({f.questionPos, haz::conv::toText(pos == -1 ? 1 : haz::conv::narrowToInt16(qint32(pos) + 1))});
+        changes.append({f.questionPos, haz::conv::toText(qint64(pos == -1 ? 1 : haz::conv::narrowToInt16(qint32(pos) + 1)))});
     }
     return write(changes);
 }

@@ -17,7 +17,7 @@ namespace scenario {
 
 class clsRaridoUser {
 public:
-    clsRaridoUser(RunState &state, QString argumentString);
+    clsRaridoUser(RunState &state, QString argumentString, QString installFolder = {});
 
     // Documents folder, "/", first line of Lang.ini, userFileStem, ".ini".
     QString progressFilePath() const;
@@ -50,6 +50,7 @@ private:
 
     RunState &m_state;
     QString m_arguments;
+    QString m_installFolder;
 };
 
 } // namespace scenario

@@ -12,6 +12,7 @@
 
 namespace haz {
 class MessageService;
+class PictureBox;
 class RuntimeError;
 } // namespace haz
 
@@ -55,7 +56,7 @@ private:
     void showQuestion(const RoomView &room);
     void showInfoWindow();
     frmWebinfo *info();
-    void loadPicture(class haz::PictureBox *box, const QString &path);
+    void loadPicture(haz::PictureBox *box, const QString &path);
     void report(const haz::RuntimeError &error);
     QString title() const;
     void end(int code);

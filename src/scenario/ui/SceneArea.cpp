@@ -114,7 +114,8 @@ void SceneArea::showScenePicture(qint16 n)
 
 void SceneArea::panCenter()
 {
-    if (panLeft(m_current->text(), 1).has_value() || panRight(m_current->text(), 1).has_value())
+    // Like the other two, the button does nothing while the label holds no number.
+    if (scenario::panRight(m_current->text(), 1))
         showScenePicture(1);
 }
 
