@@ -34,8 +34,10 @@ ScenarioRun::ScenarioRun(QString argumentString, QString installFolder)
 
 StartView ScenarioRun::start()
 {
-    m_state.iconName = QStringLiteral("ICON_") + caption(QStringLiteral("icon"));
-    m_state.userFileStem = caption(QStringLiteral("iniMyDoc"));
+    const QHash<QString, QString> texts =
+        captions({QStringLiteral("icon"), QStringLiteral("iniMyDoc"), QStringLiteral("frmMain_caption")});
+    m_state.iconName = QStringLiteral("ICON_") + texts.value(QStringLiteral("icon"));
+    m_state.userFileStem = texts.value(QStringLiteral("iniMyDoc"));
 
     const int mode = GenericSubs::getCmdMode(m_arguments);
     if (mode < 1 || mode > 3)
@@ -85,7 +87,7 @@ StartView ScenarioRun::start()
         m_state.simMinutes = scenario.StartTid;
 
     StartView view;
-    view.title = caption(QStringLiteral("frmMain_caption")) + QStringLiteral(" - ") + scenario.Namn;
+    view.title = texts.value(QStringLiteral("frmMain_caption")) + QStringLiteral(" - ") + scenario.Namn;
     view.logo = picturePath(m_files, scenario.Logo);
     view.temp = picturePath(m_files, scenario.Temp);
     view.vind = picturePath(m_files, scenario.Vind);

@@ -47,6 +47,7 @@ public:
     const QString &argumentString() const { return m_arguments; }
     clsRaridoUser &user() { return m_user; }
     QString caption(const QString &id) const { return m_captions.getObjText(id); }
+    QHash<QString, QString> captions(const QStringList &ids) const { return m_captions.getObjTexts(ids); }
 
     // Mode, the learner's fields of that mode, the scenario and its first (or
     // resumed) room. Every failure is a RuntimeError whose description says what is

@@ -86,14 +86,16 @@ void ScenarioProgram::buildWindow(const StartView &view)
         w.setWindowIcon(QIcon(icon));
     m_panel = new QuestionPanel(w.scrollingPane(), m_run.state().lastError);
     m_scene = new SceneArea(w.sceneFrame(), m_run);
-    m_panel->setCaptions(m_run.caption(QStringLiteral("cmdSvara")), m_run.caption(QStringLiteral("cmdInfolank")));
-    w.clockPanel()->setTitle(m_run.caption(QStringLiteral("pnlSimTid")));
-    w.weatherPanel()->setTitle(m_run.caption(QStringLiteral("pnlVader")));
-    w.exitButton()->setText(m_run.caption(QStringLiteral("cmdExit")));
-    w.statusLabel()->setText(m_run.caption(QStringLiteral("lblScenarioStatus")));
-    m_scene->setTooltips(m_run.caption(QStringLiteral("MouseOverImgLeft")),
-                         m_run.caption(QStringLiteral("MouseOverImgCenter")),
-                         m_run.caption(QStringLiteral("MouseOverImgRight")));
+    const QHash<QString, QString> texts = m_run.captions(
+        {"cmdSvara", "cmdInfolank", "pnlSimTid", "pnlVader", "cmdExit", "lblScenarioStatus", "MouseOverImgLeft",
+         "MouseOverImgCenter", "MouseOverImgRight"});
+    const auto text = [&](const char *id) { return texts.value(QString::fromLatin1(id)); };
+    m_panel->setCaptions(text("cmdSvara"), text("cmdInfolank"));
+    w.clockPanel()->setTitle(text("pnlSimTid"));
+    w.weatherPanel()->setTitle(text("pnlVader"));
+    w.exitButton()->setText(text("cmdExit"));
+    w.statusLabel()->setText(text("lblScenarioStatus"));
+    m_scene->setTooltips(text("MouseOverImgLeft"), text("MouseOverImgCenter"), text("MouseOverImgRight"));
     QObject::connect(m_panel, &QuestionPanel::answerPressed, m_panel, [this] { answer(); });
     QObject::connect(m_panel, &QuestionPanel::infoPressed, m_panel, [this] { info()->showWithoutWaiting(); });
     QObject::connect(w.exitButton(), &QPushButton::clicked, w.exitButton(), [this] { leave(); });

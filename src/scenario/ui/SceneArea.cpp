@@ -9,7 +9,7 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
+#include <QToolButton>
 
 namespace scenario {
 
@@ -29,22 +29,23 @@ SceneArea::SceneArea(QWidget *frame, ScenarioRun &run) : QObject(frame), m_frame
     m_picture = place<haz::PictureBox>(frame, QStringLiteral("imgScenarioImage"), scene);
     m_page = place<haz::PageView>(frame, QStringLiteral("imgScenarioWeb"), scene);
     m_page->hide();
-    m_left = haz::twips::button(frame, QStringLiteral("imgPanLeft"), {SceneLeft, PanTop, 900, PanHeight}, {});
-    m_center = haz::twips::button(frame, QStringLiteral("imgPanCenter"),
-                                  {SceneLeft + SceneWidth / 2 - 450, PanTop, 900, PanHeight}, {});
-    m_right = haz::twips::button(frame, QStringLiteral("imgPanRight"),
-                                 {SceneLeft + SceneWidth - 900, PanTop, 900, PanHeight}, {});
-    m_left->setIcon(frame->style()->standardIcon(QStyle::SP_ArrowLeft));
-    m_center->setIcon(frame->style()->standardIcon(QStyle::SP_ArrowUp));
-    m_right->setIcon(frame->style()->standardIcon(QStyle::SP_ArrowRight));
+    // Arrows drawn by the style: turn left, back to the first view, turn right.
+    const auto panButton = [frame](const char *name, int left, Qt::ArrowType arrow) {
+        auto *button = place<QToolButton>(frame, QString::fromLatin1(name), {left, PanTop, 900, PanHeight});
+        button->setArrowType(arrow);
+        return button;
+    };
+    m_left = panButton("imgPanLeft", SceneLeft, Qt::LeftArrow);
+    m_center = panButton("imgPanCenter", SceneLeft + SceneWidth / 2 - 450, Qt::UpArrow);
+    m_right = panButton("imgPanRight", SceneLeft + SceneWidth - 900, Qt::RightArrow);
     m_current = place<QLabel>(frame, QStringLiteral("lblCurrentImage"),
                               {SceneLeft + 1020, PanTop + 60, 1500, 300});
     for (QWidget *w : {static_cast<QWidget *>(m_left), static_cast<QWidget *>(m_center),
                        static_cast<QWidget *>(m_right), static_cast<QWidget *>(m_current)})
         w->hide();
-    connect(m_left, &QPushButton::clicked, this, &SceneArea::panLeft);
-    connect(m_center, &QPushButton::clicked, this, &SceneArea::panCenter);
-    connect(m_right, &QPushButton::clicked, this, &SceneArea::panRight);
+    connect(m_left, &QToolButton::clicked, this, &SceneArea::panLeft);
+    connect(m_center, &QToolButton::clicked, this, &SceneArea::panCenter);
+    connect(m_right, &QToolButton::clicked, this, &SceneArea::panRight);
 }
 
 void SceneArea::setTooltips(const QString &left, const QString &center, const QString &right)

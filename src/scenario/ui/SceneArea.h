@@ -6,7 +6,7 @@
 #include <QObject>
 
 class QLabel;
-class QPushButton;
+class QToolButton;
 class QWidget;
 
 namespace haz {
@@ -46,9 +46,9 @@ private:
     ScenarioRun &m_run;
     haz::PictureBox *m_picture = nullptr;
     haz::PageView *m_page = nullptr;
-    QPushButton *m_left = nullptr;
-    QPushButton *m_center = nullptr;
-    QPushButton *m_right = nullptr;
+    QToolButton *m_left = nullptr;
+    QToolButton *m_center = nullptr;
+    QToolButton *m_right = nullptr;
     QLabel *m_current = nullptr;
 };
 
