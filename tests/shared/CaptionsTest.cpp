@@ -2,7 +2,6 @@
 #include "RuntimeError.h"
 #include "TestEnvironment.h"
 #include "basCaptions.h"
-#include "clsCaptions.h"
 #include "clsDataFile.h"
 
 #include <QGroupBox>
@@ -89,14 +88,4 @@ TEST_F(Captions, ErrorsAreRecordedNotShown)
     EXPECT_EQ(button.text(), QStringLiteral("keep"));
     EXPECT_EQ(captionText(other, QStringLiteral("btnOk"), messages, lastError), QString());
     EXPECT_TRUE(messages.shown().isEmpty());
-}
-
-TEST_F(Captions, ScenarioLookupReadsAnewAndNeverTalks)
-{
-    scenario::clsCaptions captions(env.installFolder());
-    EXPECT_EQ(captions.getObjText(QStringLiteral("btnOk")), QStringLiteral("OK"));
-    EXPECT_EQ(captions.getObjText(QStringLiteral("btnok")), QString());
-    EXPECT_EQ(captions.getObjText(QStringLiteral("missing")), QString());
-    scenario::clsCaptions elsewhere(env.installFolder() + QStringLiteral("/nowhere"));
-    EXPECT_EQ(elsewhere.getObjText(QStringLiteral("btnOk")), QString());
 }

@@ -11,21 +11,29 @@ clsCaptions::clsCaptions(QString installFolder) : m_installFolder(std::move(inst
 
 QString clsCaptions::getObjText(const QString &id) const
 {
+    return getObjTexts({id}).value(id);
+}
+
+QHash<QString, QString> clsCaptions::getObjTexts(const QStringList &ids) const
+{
     const QString folder =
         m_installFolder.isEmpty() ? haz::platform::installationFolder() : m_installFolder;
     haz::clsDataFile table;
     table.setNonUniCodeMode(false);
+    QHash<QString, QString> texts;
     if (!table.readData(haz::platform::joinPath(folder, QStringLiteral("ini/captions.ini"))))
-        return {};
+        return texts;
     try {
-        // Field 1 is the identifier and field 2 the text, whatever their names.
-        const haz::FindResult found = table.findPosts(QStringLiteral("objID"), id);
-        if (haz::conv::trimBlanks(found.at(2, 1)) == id)
-            return haz::conv::expandLineBreaks(found.at(3, 1));
+        for (const QString &id : ids) {
+            // Field 1 is the identifier and field 2 the text, whatever their names.
+            const haz::FindResult found = table.findPosts(QStringLiteral("objID"), id);
+            if (haz::conv::trimBlanks(found.at(2, 1)) == id)
+                texts.insert(id, haz::conv::expandLineBreaks(found.at(3, 1)));
+        }
     } catch (const haz::RuntimeError &) {
         // A table without the identifier field has no texts for us.
     }
-    return {};
+    return texts;
 }
 
 } // namespace scenario

@@ -1,0 +1,177 @@
+#include "ScenarioRun.h"
+
+#include "Conversions.h"
+#include "GenericSubs.h"
+#include "Platform.h"
+#include "ProgressLayout.h"
+#include "RuntimeError.h"
+
+namespace scenario {
+
+using haz::RuntimeError;
+
+namespace {
+
+QString folderOrDefault(const QString &folder)
+{
+    return folder.isEmpty() ? haz::platform::installationFolder() : folder;
+}
+
+QString picturePath(const ScenarioFiles &files, const QString &name)
+{
+    return haz::conv::trimBlanks(name).isEmpty() ? QString() : files.image(name);
+}
+
+} // namespace
+
+ScenarioRun::ScenarioRun(QString argumentString, QString installFolder)
+    : m_arguments(std::move(argumentString)),
+      m_files(folderOrDefault(installFolder)),
+      m_captions(m_files.installFolder()),
+      m_user(m_state, m_arguments, m_files.installFolder())
+{
+}
+
+StartView ScenarioRun::start()
+{
+    const QHash<QString, QString> texts =
+        captions({QStringLiteral("icon"), QStringLiteral("iniMyDoc"), QStringLiteral("frmMain_caption")});
+    m_state.iconName = QStringLiteral("ICON_") + texts.value(QStringLiteral("icon"));
+    m_state.userFileStem = texts.value(QStringLiteral("iniMyDoc"));
+
+    const int mode = GenericSubs::getCmdMode(m_arguments);
+    if (mode < 1 || mode > 3)
+        throw RuntimeError(haz::ErrInvalidCall,
+                           QStringLiteral("Mode %1 is not a scenario mode (1, 2 or 3)").arg(mode));
+    const haz::progress::ScenarioFields f = haz::progress::scenarioFields(mode);
+    const QList<QString> names{f.scenario, f.room, f.time, f.score};
+    QList<int> positions;
+    for (const QString &name : names)
+        positions << haz::progress::position(name);
+
+    const QString user = GenericSubs::getCmdUser(m_arguments);
+    const QStringList values = m_user.getObjTexts(positions);
+    if (!m_state.userPostNr && !haz::platform::fileExists(m_user.progressFilePath()))
+        throw RuntimeError(haz::ErrFileNotFound,
+                           QStringLiteral("The progress file %1 is missing").arg(m_user.progressFilePath()));
+    if (!m_state.userPostNr)
+        throw RuntimeError(haz::ErrSubscript, QStringLiteral("The progress file %1 has no learner named \"%2\"")
+                                                  .arg(m_user.progressFilePath(), user));
+    qint16 numbers[4];
+    for (int i = 0; i < 4; ++i) {
+        try {
+            numbers[i] = haz::conv::toInt16(values.at(i));
+        } catch (const RuntimeError &e) {
+            throw RuntimeError(e.number(), QStringLiteral("The field %1 of \"%2\" in the progress file is \"%3\", not a number")
+                                               .arg(names.at(i), user, values.at(i)));
+        }
+    }
+    m_state.scenarioId = numbers[0];
+    bool known = false;
+    const clsScenario scenario = clsScenario::getScenario(m_files, m_state.scenarioId, &known);
+    if (!known)
+        throw RuntimeError(haz::ErrSubscript,
+                           QStringLiteral("Scenario %1 is not in ini/scenario.ini").arg(m_state.scenarioId));
+
+    qint16 room = numbers[1];
+    if (room == -1) {
+        room = clsFraga::getStartUpFraga(m_files, m_state.scenarioId);
+        if (room == 0)
+            throw RuntimeError(haz::ErrSubscript,
+                               QStringLiteral("Scenario %1 has no start room").arg(m_state.scenarioId));
+    }
+    m_state.simMinutes = numbers[2] == -1 ? 0 : numbers[2];
+    m_state.score = numbers[3] == -1 ? 0 : numbers[3];
+    // A clock at exactly 0 restarts from the scenario's start time.
+    if (m_state.simMinutes == 0)
+        m_state.simMinutes = scenario.StartTid;
+
+    StartView view;
+    view.title = texts.value(QStringLiteral("frmMain_caption")) + QStringLiteral(" - ") + scenario.Namn;
+    view.logo = picturePath(m_files, scenario.Logo);
+    view.temp = picturePath(m_files, scenario.Temp);
+    view.vind = picturePath(m_files, scenario.Vind);
+    view.room = moveTo(room);
+    return view;
+}
+
+RoomView ScenarioRun::loadRoom(qint16 roomId) const
+{
+    RoomView view;
+    bool found = false;
+    view.question = clsFraga::getFraga(m_files, m_state.scenarioId, roomId, &found);
+    if (!found)
+        throw RuntimeError(haz::ErrSubscript, QStringLiteral("Room %1 of scenario %2 is not in ini/fraga.ini")
+                                                  .arg(roomId).arg(m_state.scenarioId));
+    view.alternatives = clsSvarsAlt::getSvarsAlt(m_files, m_state.scenarioId, roomId);
+    view.checkBoxes = view.question.Typ == QLatin1String("fv");
+    return view;
+}
+
+void ScenarioRun::enterRoom(const RoomView &room)
+{
+    const qint16 score = haz::conv::narrowToInt16(qint32(m_state.score) + room.question.Poang);
+    const qint16 minutes = haz::conv::narrowToInt16(qint32(m_state.simMinutes) + room.question.eventAddtime);
+    m_state.roomId = room.question.RumID;
+    m_state.questionType = room.question.Typ;
+    m_state.score = score;
+    m_state.simMinutes = minutes;
+}
+
+RoomView ScenarioRun::moveTo(qint16 roomId)
+{
+    RoomView room = loadRoom(roomId);
+    enterRoom(room);
+    return room;
+}
+
+QString ScenarioRun::clockText() const
+{
+    return GenericSubs::simClockText(m_state.simMinutes, caption(QStringLiteral("SimTidTimmar")),
+                                     caption(QStringLiteral("SimTidMinuter")));
+}
+
+AnswerOutcome ScenarioRun::judge(const QString &answerString) const
+{
+    const QList<clsFacit> keyRows = clsFacit::getFacits(m_files, m_state.scenarioId, m_state.roomId);
+    const clsFacit *row = GenericSubs::matchAnswer(answerString, keyRows);
+    if (!row || row->Action.isEmpty())
+        throw RuntimeError(haz::ErrTypeMismatch,
+                           QStringLiteral("The answer key of room %1 has no row for the answer \"%2\" and no \"*\" row")
+                               .arg(m_state.roomId).arg(answerString));
+    AnswerOutcome outcome;
+    if (row->Action == QLatin1String("finish")) {
+        outcome.kind = AnswerOutcome::Kind::Finish;
+        outcome.message = caption(QStringLiteral("ScenarioCompleted"));
+        return outcome;
+    }
+    const QString target = row->Action.mid(1);
+    try {
+        outcome.targetRoom = haz::conv::toInt16(target);
+    } catch (const RuntimeError &e) {
+        throw RuntimeError(e.number(), QStringLiteral("The answer key of room %1 leads to \"%2\", which is not a room number")
+                                           .arg(m_state.roomId).arg(row->Action));
+    }
+    if (target == QString::number(m_state.roomId)) {
+        outcome.kind = AnswerOutcome::Kind::StayInRoom;
+        outcome.message = row->DialogText.isEmpty() ? caption(QStringLiteral("SvarForsokIgen")) : row->DialogText;
+    } else {
+        outcome.kind = AnswerOutcome::Kind::MoveOn;
+    }
+    outcome.message = haz::conv::expandLineBreaks(outcome.message);
+    return outcome;
+}
+
+std::optional<QString> ScenarioRun::exitQuestion() const
+{
+    switch (GenericSubs::getCmdMode(m_arguments)) {
+    case 2:
+        return haz::conv::expandLineBreaks(caption(QStringLiteral("App_CloseQuestion")));
+    case 3:
+        return haz::conv::expandLineBreaks(caption(QStringLiteral("App_CloseQuestionExam")));
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace scenario

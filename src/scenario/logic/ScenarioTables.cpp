@@ -1,0 +1,197 @@
+#include "ScenarioTables.h"
+
+#include "Conversions.h"
+#include "Platform.h"
+#include "RuntimeError.h"
+#include "clsDataFile.h"
+
+#include <functional>
+
+namespace scenario {
+
+ScenarioFiles::ScenarioFiles(QString installFolder) : m_folder(std::move(installFolder)) {}
+
+QString ScenarioFiles::table(const QString &name) const
+{
+    return haz::platform::joinPath(m_folder, QStringLiteral("ini/") + name);
+}
+
+QString ScenarioFiles::image(const QString &name) const
+{
+    return haz::platform::joinPath(m_folder, QStringLiteral("data/images/") + name);
+}
+
+QString ScenarioFiles::html(const QString &name) const
+{
+    return haz::platform::joinPath(m_folder, QStringLiteral("data/html/") + name);
+}
+
+namespace {
+
+// The posts of one scenario in one table, read by field position (field k is
+// column k + 1 of the search result).
+class ScenarioPosts {
+public:
+    ScenarioPosts(const ScenarioFiles &files, const QString &tableName, qint16 scenarioId)
+        : m_name(QStringLiteral("ini/") + tableName)
+    {
+        if (!m_table.readData(files.table(tableName))) {
+            const int number = m_table.lastErrorNumber() ? m_table.lastErrorNumber() : haz::ErrFileNotFound;
+            throw haz::RuntimeError(number, QStringLiteral("The table %1 could not be read").arg(m_name));
+        }
+        m_posts = m_table.findPosts(QStringLiteral("sc_id"), QString::number(scenarioId));
+        if (m_posts.isOneDimensional())
+            throw haz::RuntimeError(haz::ErrSubscript, QStringLiteral("The table %1 has no sc_id field").arg(m_name));
+    }
+
+    int count() const { return m_posts.matchCount(); }
+    QString text(int post, int field) const { return m_posts.at(field + 1, post); }
+    qint16 number(int post, int field) const
+    {
+        const QString value = text(post, field);
+        try {
+            return haz::conv::toInt16(value);
+        } catch (const haz::RuntimeError &e) {
+            throw haz::RuntimeError(e.number(), QStringLiteral("%1: field %2 of post %3 (\"%4\") is not a number")
+                                                    .arg(m_name).arg(field).arg(text(post, 0), value));
+        }
+    }
+    bool boolean(int post, int field) const
+    {
+        const QString value = text(post, field);
+        try {
+            return haz::conv::toBool(value);
+        } catch (const haz::RuntimeError &e) {
+            throw haz::RuntimeError(e.number(), QStringLiteral("%1: field %2 of post %3 (\"%4\") is not True or False")
+                                                    .arg(m_name).arg(field).arg(text(post, 0), value));
+        }
+    }
+    // Every post (1-based) whose given number field equals the value.
+    void forEachWith(int field, qint16 value, const std::function<void(int)> &visit) const
+    {
+        for (int post = 1; post <= count(); ++post)
+            if (number(post, field) == value)
+                visit(post);
+    }
+
+private:
+    QString m_name;
+    haz::clsDataFile m_table;
+    haz::FindResult m_posts;
+};
+
+} // namespace
+
+clsScenario clsScenario::getScenario(const ScenarioFiles &files, qint16 id, bool *found)
+{
+    const ScenarioPosts posts(files, QStringLiteral("scenario.ini"), id);
+    clsScenario result;
+    const bool has = posts.count() > 0 && posts.number(1, 1) == id;
+    if (found)
+        *found = has;
+    if (!has)
+        return result;
+    result.ID = posts.number(1, 1);
+    result.Namn = posts.text(1, 2);
+    result.Besk = posts.text(1, 3);
+    result.StartTid = posts.number(1, 4);
+    result.PoangMin = posts.number(1, 5);
+    result.PoangMax = posts.number(1, 6);
+    result.Logo = posts.text(1, 7);
+    result.Temp = posts.text(1, 8);
+    result.Vind = posts.text(1, 9);
+    return result;
+}
+
+qint16 clsFraga::getStartUpFraga(const ScenarioFiles &files, qint16 scenarioId)
+{
+    const ScenarioPosts posts(files, QStringLiteral("fraga.ini"), scenarioId);
+    qint16 room = 0;
+    posts.forEachWith(2, scenarioId, [&](int post) {
+        if (posts.text(post, 8) == QLatin1String("True"))
+            room = posts.number(post, 1);
+    });
+    return room;
+}
+
+clsFraga clsFraga::getFraga(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId, bool *found)
+{
+    const ScenarioPosts posts(files, QStringLiteral("fraga.ini"), scenarioId);
+    clsFraga result;
+    bool has = false;
+    posts.forEachWith(2, scenarioId, [&](int post) {
+        if (posts.number(post, 1) != roomId)
+            return;
+        has = true;
+        result.RumID = posts.number(post, 1);
+        result.ScenarioID = posts.number(post, 2);
+        result.Fraga = posts.text(post, 3);
+        result.FragaLedtext = posts.text(post, 4);
+        result.Bild = posts.text(post, 5);
+        result.Typ = posts.text(post, 6);
+        result.eventAddtime = posts.number(post, 7);
+        result.StartFraga = posts.boolean(post, 8);
+        result.Poang = posts.number(post, 10);
+        result.Status = posts.text(post, 11);
+        result.Infolank = posts.text(post, 12);
+        result.Fraga_Lines = posts.number(post, 13);
+        result.FragaLedtext_Lines = posts.number(post, 14);
+    });
+    if (found)
+        *found = has;
+    return result;
+}
+
+QList<clsSvarsAlt> clsSvarsAlt::getSvarsAlt(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId)
+{
+    const ScenarioPosts posts(files, QStringLiteral("svarsalt.ini"), scenarioId);
+    QList<clsSvarsAlt> collected;
+    posts.forEachWith(3, scenarioId, [&](int post) {
+        if (posts.number(post, 2) != roomId)
+            return;
+        collected.append({posts.number(post, 1), posts.number(post, 2), posts.number(post, 3),
+                          posts.text(post, 4), posts.number(post, 5)});
+    });
+    QList<clsSvarsAlt> shown;
+    for (int order = 1; order <= collected.size(); ++order)
+        for (const clsSvarsAlt &alternative : collected)
+            if (alternative.Order == order)
+                shown.append(alternative);
+    return shown;
+}
+
+QList<clsFacit> clsFacit::getFacits(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId)
+{
+    const ScenarioPosts posts(files, QStringLiteral("facit.ini"), scenarioId);
+    QList<clsFacit> rows;
+    posts.forEachWith(2, scenarioId, [&](int post) {
+        if (posts.number(post, 1) == roomId)
+            rows.append({posts.number(post, 1), posts.number(post, 2), posts.text(post, 3),
+                         posts.text(post, 4), posts.text(post, 5)});
+    });
+    return rows;
+}
+
+clsBild clsBild::getImage(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId, qint16 imgIndex)
+{
+    const ScenarioPosts posts(files, QStringLiteral("bilder.ini"), scenarioId);
+    clsBild result;
+    posts.forEachWith(2, scenarioId, [&](int post) {
+        if (posts.number(post, 1) == roomId && posts.number(post, 4) == imgIndex)
+            result = {posts.number(post, 1), posts.number(post, 2), posts.text(post, 3), posts.number(post, 4)};
+    });
+    return result;
+}
+
+qint16 clsBild::getImageCount(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId)
+{
+    const ScenarioPosts posts(files, QStringLiteral("bilder.ini"), scenarioId);
+    qint32 count = 0;
+    posts.forEachWith(2, scenarioId, [&](int post) {
+        if (posts.number(post, 1) == roomId)
+            ++count;
+    });
+    return haz::conv::narrowToInt16(count);
+}
+
+} // namespace scenario

@@ -1,0 +1,46 @@
+#include "frmWebinfo.h"
+
+#include "PageView.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QResizeEvent>
+
+namespace scenario {
+
+frmWebinfo::frmWebinfo(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("frmWebinfo"));
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    m_browser = new haz::PageView(this);
+    m_browser->setObjectName(QStringLiteral("WebBrowser1"));
+    m_browser->move(0, 0);
+    m_browser->navigate(haz::PageView::blankLocation());
+    resize(haz::twipsToPixels(InnerWidthTwips), haz::twipsToPixels(InnerHeightTwips));
+}
+
+void frmWebinfo::showWithoutWaiting()
+{
+    show();
+    raise();
+}
+
+void frmWebinfo::closeEvent(QCloseEvent *event)
+{
+    // The learner may open it again with the info-link button.
+    event->ignore();
+    hide();
+}
+
+void frmWebinfo::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The browser follows the window, leaving the margins the window's frame takes.
+    const QSize outer = frameGeometry().size().expandedTo(size()) * haz::TwipsPerPixel;
+    const QSize inner = size();
+    const int width = std::max(0, haz::twipsToPixels(outer.width() - BrowserWidthMargin));
+    const int height = std::max(0, haz::twipsToPixels(outer.height() - BrowserHeightMargin));
+    m_browser->resize(std::min(width, inner.width()), std::min(height, inner.height()));
+}
+
+} // namespace scenario
