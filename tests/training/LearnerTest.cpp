@@ -1,6 +1,8 @@
 // Signing in, the personal-data dialog, and saving at exit.
 #include "TrainingProgramFixture.h"
 
+#include "QuestionRunUnits.h"
+
 #include "ProgressFile.h"
 #include "RuntimeError.h"
 #include "clsDataFile.h"
@@ -153,7 +155,11 @@ TEST_F(LearnerTest, AFailedExamDrawAtExitIsShownAndTheProgressStillSavedAndThePr
 {
     signIn("Anna");
     state->progress.subjects[Ide].quizPos = 7;
-    program->hooks.drawNextExamList = [] { throw haz::RuntimeError(haz::ErrFileNotFound); };
+    struct FailingDraw : ExamUnit {
+        using ExamUnit::ExamUnit;
+        void drawNextExamList() override { throw haz::RuntimeError(haz::ErrFileNotFound); }
+    };
+    main()->replaceUnit(TabExam, std::make_unique<FailingDraw>(main()->examTab(), main()->tabMain(), *state));
 
     closeMainWindow();
     ASSERT_EQ(messages.shown().size(), 1);

@@ -4,6 +4,7 @@
 #include "PageView.h"
 #include "Platform.h"
 #include "QuizController.h"
+#include "basMainUi.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -70,8 +71,7 @@ void FactController::selectSavedPosition()
 {
     if (!m_list)
         return;
-    const int row = factSelectionIndex(m_data.position, qMin<qint32>(m_data.count, m_list->count()));
-    m_list->setCurrentRow(row);
+    basMain::selectSavedPosition(m_list, m_data.position, m_data.count);
 }
 
 void FactController::printPage()

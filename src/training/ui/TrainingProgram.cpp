@@ -12,7 +12,8 @@
 #include "basMain.h"
 #include "basMainUi.h"
 #include "clsDataFile.h"
-#include "QuizControllerSet.h"
+#include "TabServices.h"
+#include "TabUnit.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
@@ -107,8 +108,7 @@ TrainingProgram::StartResult TrainingProgram::Main()
         progress::createIfMissing(haz::platform::joinPath(m_state.installDir, QStringLiteral("user.ini")),
                                   m_state.userFile);
 
-        if (hooks.layoutProgressTab)
-            hooks.layoutProgressTab();
+        m_main->forEachUnit(&TabUnit::prepare);
         const progress::OpenResult opened = m_userChoose->loadData();
         m_userChoose->show();
         if (opened.replaced)
@@ -132,9 +132,8 @@ bool TrainingProgram::getProgramData()
         if (m_state.langCode.isEmpty())
             return false;
         basMain::setInstallationPaths(m_state);
-        createWindows();
-
         m_state.captions = basMain::readCaptionTable(m_state.iniDir);
+        createWindows();
         if (m_state.captions)
             applyCaptions(*m_state.captions);
 
@@ -158,10 +157,6 @@ void TrainingProgram::createWindows()
         return;
     m_main = std::make_unique<frmMain>(m_state);
     m_main->onUnload = [this] { unloadMain(); };
-    // Fact pages, quiz play and the info window attach to the window's controls; the
-    // set is a child of the window and goes with it.
-    auto *content = new QuizControllerSet(*m_main, m_state);
-    hooks.unloadInfoWindow = [content] { content->unloadInfoWindow(); };
     m_userChoose = std::make_unique<frmUserChoose>(m_state);
     m_userChoose->onOk = [this](const QString &typed) { signIn(typed); };
     m_userChoose->onExit = [this] { exitFromUserDialog(); };
@@ -381,8 +376,7 @@ void TrainingProgram::signIn(const QString &typed)
     m_userChoose->closeSignedIn();
     getUserData();
     m_main->loadData();
-    if (hooks.showScenarioResults)
-        hooks.showScenarioResults();
+    m_main->forEachUnit(&TabUnit::signedIn);
     m_main->show();
 }
 
@@ -441,22 +435,20 @@ void TrainingProgram::unloadMain()
     m_exitSave->show();
     QCoreApplication::processEvents();
 
-    // An unfinished exam is not resumed at the next sign-in.
-    m_state.progress.examQuizPos = 0;
-    m_state.progress.examQuizCorr = 0;
-    // A failed draw is told like any failure of the exam draw; the save and the end
-    // of the program must still follow.
-    try {
-        if (hooks.drawNextExamList)
-            hooks.drawNextExamList();
-    } catch (const haz::RuntimeError &e) {
-        showFailure(m_state.messages, e, QStringLiteral("randomExamQuizList"));
+    // A unit's failure is told under its own step's name; the save and the end of
+    // the program must still follow.
+    for (int tab = 0; tab < TabCount; ++tab) {
+        TabUnit &unit = m_main->unit(tab);
+        try {
+            unit.closing();
+        } catch (const haz::RuntimeError &e) {
+            showFailure(m_state.messages, e, QString::fromLatin1(unit.closingStepName()));
+        }
     }
     saveUserData();
 
     m_userChoose->closeSignedIn();
-    if (hooks.unloadInfoWindow)
-        hooks.unloadInfoWindow();
+    m_main->services().unloadInfoWindow();
     m_coursePrnt->hide();
     m_timeRanOut->hide();
     m_persData->hide();

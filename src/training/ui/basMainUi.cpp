@@ -1,5 +1,7 @@
 #include "basMainUi.h"
 
+#include "FactFamily.h"
+
 #include "RuntimeError.h"
 #include "basCaptions.h"
 
@@ -72,6 +74,17 @@ bool fillListBox(QListWidget *list, const QList<FactEntry> &entries, haz::LastEr
         recordError(lastError, e);
         return false;
     }
+}
+
+void selectSavedPosition(QListWidget *list, qint32 position, qint32 count)
+{
+    list->setCurrentRow(factSelectionIndex(position, qMin<qint32>(count, list->count())));
+}
+
+int chosenRow(const QListWidget *list)
+{
+    const QListWidgetItem *item = list->currentItem();
+    return item && item->isSelected() ? list->currentRow() : -1;
 }
 
 } // namespace training::basMain

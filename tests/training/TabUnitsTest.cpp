@@ -1,5 +1,6 @@
 #include "ProgramState.h"
-#include "QuizControllerSet.h"
+#include "QuizController.h"
+#include "TabServices.h"
 #include "QuizTestWindow.h"
 #include "frmMain.h"
 
@@ -26,8 +27,8 @@ QuizQuestion question(const QString &head, const QString &link = QString())
 
 } // namespace
 
-// The controllers work on the real main window's tabs through its hooks.
-TEST(QuizControllerSet, DrivesTheMainWindowsFactAndQuizViews)
+// The tab units work on the real main window's tabs.
+TEST(TabUnits, DrivesTheMainWindowsFactAndQuizViews)
 {
     haztest::TestEnvironment install;
     haz::ScriptedMessages messages;
@@ -50,7 +51,7 @@ TEST(QuizControllerSet, DrivesTheMainWindowsFactAndQuizViews)
     state.subjectQuizzes[Haz].count = 2;
 
     frmMain main(state);
-    QuizControllerSet set(main, state);
+    TabServices &set = main.services();
     main.loadData();
 
     // The saved fact position was restored, and with it the page and the label.
@@ -93,7 +94,7 @@ TEST(QuizControllerSet, DrivesTheMainWindowsFactAndQuizViews)
 
 // Every control the fact and quiz views look up by name is on the main window, of the
 // kind they use; a misspelt name would leave a view silently without it.
-TEST(QuizControllerSet, MainWindowHasEveryNamedControlOfTheViews)
+TEST(TabUnits, MainWindowHasEveryNamedControlOfTheViews)
 {
     haztest::TestEnvironment install;
     haz::ScriptedMessages messages;
