@@ -493,7 +493,7 @@ TEST(InfoWindow, WrongAnswerHidesItBeforeTheMessage)
     f.controller().fillQuiz();
     f.info.UpdateWebInfoBox(4);
     ASSERT_TRUE(f.info.isShown());
-    EXPECT_FALSE(checkQuizAnswer(nullptr, f.controller().controls().answers, 0, f.list, false, services));
+    EXPECT_FALSE(checkQuizAnswer(nullptr, f.controller().controls().answers, f.list[0], false, services));
     EXPECT_TRUE(f.info.isShown()) << "no message wanted: the window stays";
 
     struct Env : quiztest::Environment {
@@ -502,7 +502,7 @@ TEST(InfoWindow, WrongAnswerHidesItBeforeTheMessage)
         haz::MessageService &service;
     } env(f.install, watching);
     QuizServices watched{env, f.media, f.info};
-    EXPECT_FALSE(checkQuizAnswer(nullptr, f.controller().controls().answers, 0, f.list, true, watched));
+    EXPECT_FALSE(checkQuizAnswer(nullptr, f.controller().controls().answers, f.list[0], true, watched));
     EXPECT_EQ(watching.infoShownAtMessage, QList<bool>{false});
 }
 
