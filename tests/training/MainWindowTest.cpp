@@ -69,11 +69,11 @@ protected:
     void storeLearner(const QString &name, int tab, bool factView)
     {
         ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
-        progress::addLearner(state->userFile, name);
+        progress::addLearner(state->paths.userFile, name);
         LearnerProgress stored;
         stored.quizOrFact = factView;
         haz::ScriptedMessages quiet;
-        progress::saveLearnerProgress(state->userFile, name, stored, tab, quiet, {});
+        progress::saveLearnerProgress(state->paths.userFile, name, stored, tab, quiet, {});
     }
 
     QStringList calls;
@@ -130,8 +130,8 @@ TEST_F(MainWindowTest, ATabChangeShowsOnlyAChosenFactNotOneThatMerelyHasTheFocus
 {
     startAndSignIn();
     env.writeInstallFile("data/html/approach.htm", "<p>Approach from upwind</p>");
-    state->takFacts.list = {{fixedFactTitle("Approach"), "approach.htm"}};
-    state->takFacts.count = 1;
+    state->content.takFacts.list = {{fixedFactTitle("Approach"), "approach.htm"}};
+    state->content.takFacts.count = 1;
     auto *list = main()->findChild<QListWidget *>("takFactLst");
     auto *page = main()->findChild<haz::PageView *>("takFactWeb");
     list->addItem("Approach");
@@ -187,7 +187,7 @@ TEST_F(MainWindowTest, LeavingAStartedExamHidesItsTab)
     EXPECT_TRUE(main()->tabMain()->isTabVisible(TabExam));
 
     clickTab(TabExam);
-    state->examStarted = true;
+    state->exam.started = true;
     clickTab(TabIde);
     EXPECT_FALSE(main()->tabMain()->isTabVisible(TabExam));
 }
@@ -196,7 +196,7 @@ TEST_F(MainWindowTest, LeavingAStartedExamByKeyboardHidesItsTabToo)
 {
     startAndSignIn();
     clickTab(TabExam);
-    state->examStarted = true;
+    state->exam.started = true;
     calls.clear();
     main()->tabMain()->tabBar()->setFocus();
     QTest::keyClick(main()->tabMain()->tabBar(), Qt::Key_Left);
@@ -244,7 +244,7 @@ TEST_F(MainWindowTest, OptionSwitchShowsQuizOrFacts)
     EXPECT_FALSE(haz->factList->isVisibleTo(main()));
     EXPECT_FALSE(haz->factFrame->isVisibleTo(main()));
     EXPECT_FALSE(haz->printButton->isVisibleTo(main()));
-    EXPECT_FALSE(state->progress.quizOrFact);
+    EXPECT_FALSE(state->learner.progress.quizOrFact);
     EXPECT_EQ(haz->quiz->total->text(), "Questions: 0");
     EXPECT_EQ(haz->quiz->correct->text(), "Correct: 0");
     EXPECT_EQ(haz->quiz->done->text(), "Answered: 0");
@@ -256,7 +256,7 @@ TEST_F(MainWindowTest, OptionSwitchShowsQuizOrFacts)
     QTest::mouseClick(haz->options[0], Qt::LeftButton, {}, QPoint(6, haz->options[0]->height() / 2));
     EXPECT_FALSE(haz->quiz->isVisibleTo(main()));
     EXPECT_TRUE(haz->factList->isVisibleTo(main()));
-    EXPECT_TRUE(state->progress.quizOrFact);
+    EXPECT_TRUE(state->learner.progress.quizOrFact);
 }
 
 TEST_F(MainWindowTest, SignInRestoresTheStoredTabAndView)
@@ -273,7 +273,7 @@ TEST_F(MainWindowTest, SignInRestoresTheStoredTabAndView)
     // A new learner starts on the introduction whatever the template says.
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
     signIn("Bo");
-    EXPECT_TRUE(state->isNewUser);
+    EXPECT_TRUE(state->learner.isNewUser);
     EXPECT_EQ(main()->selectedTab(), TabIntro);
     EXPECT_EQ(main()->lblCurUser()->text(), "Learner: Bo");
 }

@@ -33,22 +33,22 @@ TEST(TabUnits, DrivesTheMainWindowsFactAndQuizViews)
     haztest::TestEnvironment install;
     haz::ScriptedMessages messages;
     ProgramState state(messages);
-    state.htmlDir = install.installFolder() + QStringLiteral("/data/html");
-    state.imagesDir = install.installFolder() + QStringLiteral("/data/images");
-    state.texts.insert(QStringLiteral("corrAnswers"), QStringLiteral("Correct:"));
-    state.texts.insert(QStringLiteral("excerCompleted"), QStringLiteral("Answered:"));
-    state.texts.insert(QStringLiteral("totAnswers"), QStringLiteral("Questions:"));
-    state.texts.insert(QStringLiteral("errDispAnswer"), QStringLiteral("Right was:"));
+    state.paths.htmlDir = install.installFolder() + QStringLiteral("/data/html");
+    state.paths.imagesDir = install.installFolder() + QStringLiteral("/data/images");
+    state.content.texts.insert(QStringLiteral("corrAnswers"), QStringLiteral("Correct:"));
+    state.content.texts.insert(QStringLiteral("excerCompleted"), QStringLiteral("Answered:"));
+    state.content.texts.insert(QStringLiteral("totAnswers"), QStringLiteral("Questions:"));
+    state.content.texts.insert(QStringLiteral("errDispAnswer"), QStringLiteral("Right was:"));
     quiztest::writePage(install, QStringLiteral("data/html/one.htm"), QStringLiteral("<p>Page one</p>"));
     quiztest::writePage(install, QStringLiteral("data/html/two.htm"), QStringLiteral("<p>Page two</p>"));
     quiztest::writePage(install, QStringLiteral("data/html/info.htm"), QStringLiteral("<p>More</p>"));
-    state.subjectFacts[Haz].list = {{fixedFactTitle(QStringLiteral("One")), QStringLiteral("one.htm")},
+    state.content.subjectFacts[Haz].list = {{fixedFactTitle(QStringLiteral("One")), QStringLiteral("one.htm")},
                                     {fixedFactTitle(QStringLiteral("Two")), QStringLiteral("two.htm")}};
-    state.subjectFacts[Haz].count = 2;
-    state.progress.subjects[Haz].factPos = 1;
-    state.subjectQuizzes[Haz].list = {question(QStringLiteral("First"), QStringLiteral("info.htm")),
+    state.content.subjectFacts[Haz].count = 2;
+    state.learner.progress.subjects[Haz].factPos = 1;
+    state.content.subjectQuizzes[Haz].list = {question(QStringLiteral("First"), QStringLiteral("info.htm")),
                                       question(QStringLiteral("Second")), QuizQuestion()};
-    state.subjectQuizzes[Haz].count = 2;
+    state.content.subjectQuizzes[Haz].count = 2;
 
     frmMain main(state);
     TabServices &set = main.services();
@@ -61,14 +61,14 @@ TEST(TabUnits, DrivesTheMainWindowsFactAndQuizViews)
 
     main.selectTab(TabHaz);
     main.setSubjectOption(Haz, 1);
-    EXPECT_FALSE(state.progress.quizOrFact);
+    EXPECT_FALSE(state.learner.progress.quizOrFact);
     EXPECT_EQ(controlText(child(&main, QStringLiteral("hazQuizLbl"))), QStringLiteral("First"));
     EXPECT_TRUE(set.info().isShown()) << "the switch ran UpdateWebInfoBox";
 
     child<QCheckBox>(&main, QStringLiteral("hazQuizAnsw(0)"))->setChecked(true);
     child<QPushButton>(&main, QStringLiteral("QuizAnswBtn(3)"))->click();
-    EXPECT_EQ(state.progress.subjects[Haz].quizPos, 1);
-    EXPECT_EQ(state.progress.subjects[Haz].quizCorr, 1);
+    EXPECT_EQ(state.learner.progress.subjects[Haz].quizPos, 1);
+    EXPECT_EQ(state.learner.progress.subjects[Haz].quizCorr, 1);
     EXPECT_EQ(controlText(child(&main, QStringLiteral("hazQuizLblCorr"))), QStringLiteral("Correct: 1"));
     EXPECT_EQ(controlText(child(&main, QStringLiteral("hazQuizLbl"))), QStringLiteral("Second"));
     EXPECT_FALSE(set.info().isShown());
@@ -79,15 +79,15 @@ TEST(TabUnits, DrivesTheMainWindowsFactAndQuizViews)
 
     // The restart, with the quiz view already selected, runs the window's switch.
     child<QPushButton>(&main, QStringLiteral("QuizRestartBtn(3)"))->click();
-    EXPECT_EQ(state.progress.subjects[Haz].quizPos, 0);
-    EXPECT_EQ(state.progress.subjects[Haz].quizCorr, 0);
+    EXPECT_EQ(state.learner.progress.subjects[Haz].quizPos, 0);
+    EXPECT_EQ(state.learner.progress.subjects[Haz].quizCorr, 0);
     EXPECT_EQ(controlText(child(&main, QStringLiteral("hazQuizLbl"))), QStringLiteral("First"));
     EXPECT_EQ(controlText(child(&main, QStringLiteral("hazQuizLblDone"))), QStringLiteral("Answered: 0"));
     EXPECT_EQ(controlText(child(&main, QStringLiteral("curLblQuizHazCorr"))), QStringLiteral("0"));
 
     // Back to the facts: the page of the saved position again, and the window hides.
     main.setSubjectOption(Haz, 0);
-    EXPECT_TRUE(state.progress.quizOrFact);
+    EXPECT_TRUE(state.learner.progress.quizOrFact);
     EXPECT_TRUE(factWeb->toPlainText().contains(QStringLiteral("Page two")));
     EXPECT_FALSE(set.info().isShown());
 }

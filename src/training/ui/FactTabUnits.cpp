@@ -31,7 +31,7 @@ QWidget *IntroUnit::page() const
 
 void IntroUnit::load()
 {
-    m_tab->infoWeb->navigate(haz::platform::joinPath(m_state.htmlDir, QStringLiteral("info.htm")));
+    m_tab->infoWeb->navigate(haz::platform::joinPath(m_state.paths.htmlDir, QStringLiteral("info.htm")));
 }
 
 TacticsUnit::TacticsUnit(TacticsTab *tab, QWidget *root, TabServices &services)
@@ -49,7 +49,7 @@ QWidget *TacticsUnit::page() const
 void TacticsUnit::load()
 {
     // The tactics list always opens on its first page.
-    if (basMain::fillListBox(m_tab->factList, m_state.takFacts.list, m_state.lastError))
+    if (basMain::fillListBox(m_tab->factList, m_state.content.takFacts.list, m_state.lastError))
         m_tab->factList->setCurrentRow(0);
     fillScenarioList();
 }
@@ -80,14 +80,14 @@ QWidget *ReferenceUnit::page() const
 
 void ReferenceUnit::load()
 {
-    if (basMain::fillListBox(m_tab->factList, m_state.refFacts.list, m_state.lastError))
-        basMain::selectSavedPosition(m_tab->factList, m_state.progress.refFactPos, m_state.refFacts.count);
+    if (basMain::fillListBox(m_tab->factList, m_state.content.refFacts.list, m_state.lastError))
+        basMain::selectSavedPosition(m_tab->factList, m_state.learner.progress.refFactPos, m_state.content.refFacts.count);
 }
 
 void ReferenceUnit::enter()
 {
     const int row = basMain::chosenRow(m_tab->factList);
-    if (row >= 0 && row < m_state.refFacts.list.size() && !m_state.refFacts.list.at(row).page.isEmpty())
+    if (row >= 0 && row < m_state.content.refFacts.list.size() && !m_state.content.refFacts.list.at(row).page.isEmpty())
         m_facts->factSelected();
 }
 

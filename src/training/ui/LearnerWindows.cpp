@@ -76,7 +76,7 @@ progress::OpenResult frmUserChoose::loadData()
 {
     m_prompt->setText(m_state.text(QStringLiteral("userAsk")));
     const progress::OpenResult file = progress::openForLearnerDialog(
-        m_state.userFile, haz::platform::joinPath(m_state.installDir, QStringLiteral("user.ini")),
+        m_state.paths.userFile, haz::platform::joinPath(m_state.paths.installDir, QStringLiteral("user.ini")),
         QDateTime::currentDateTime());
     m_userCmb->clear();
     m_names = file.names;
@@ -86,7 +86,7 @@ progress::OpenResult frmUserChoose::loadData()
 
     // From here on nothing stops the dialog.
     try {
-        m_logo->loadPicture(haz::platform::joinPath(m_state.imagesDir, QStringLiteral("logo.gif")));
+        m_logo->loadPicture(haz::platform::joinPath(m_state.paths.imagesDir, QStringLiteral("logo.gif")));
     } catch (const haz::RuntimeError &) {
     }
     // Without a caption text the buttons keep their own words: blank buttons could

@@ -22,12 +22,12 @@ QWidget *ExerciseUnit::page() const
 
 void ExerciseUnit::enter()
 {
-    const QuizListData &set = m_state.exerciseList;
-    const qint32 position = m_state.progress.excerQuizPos;
+    const QuizListData &set = m_state.content.exerciseList;
+    const qint32 position = m_state.learner.progress.excerQuizPos;
     if (position >= 0 && position < set.count && position < set.list.size()
         && !set.list.at(position).FrgBild.isEmpty())
         m_services.media().showMediaFileQuietly(m_tab->quiz->picture->objectName(),
-                                                haz::platform::joinPath(m_state.imagesDir, set.list.at(position).FrgBild));
+                                                haz::platform::joinPath(m_state.paths.imagesDir, set.list.at(position).FrgBild));
 }
 
 ExamUnit::ExamUnit(QuestionRunTab *tab, QTabWidget *tabs, ProgramState &state)
@@ -42,14 +42,14 @@ QWidget *ExamUnit::page() const
 
 void ExamUnit::leave()
 {
-    if (m_state.examStarted)
+    if (m_state.exam.started)
         m_tabs->setTabVisible(m_tabs->indexOf(m_tab), false);
 }
 
 void ExamUnit::closing()
 {
-    m_state.progress.examQuizPos = 0;
-    m_state.progress.examQuizCorr = 0;
+    m_state.learner.progress.examQuizPos = 0;
+    m_state.learner.progress.examQuizCorr = 0;
     drawNextExamList();
 }
 

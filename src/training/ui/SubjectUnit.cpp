@@ -41,9 +41,9 @@ QWidget *SubjectUnit::page() const
 
 void SubjectUnit::load()
 {
-    const FactListData &facts = m_state.subjectFacts[m_tab->subject()];
+    const FactListData &facts = m_state.content.subjectFacts[m_tab->subject()];
     if (basMain::fillListBox(m_tab->factList, facts.list, m_state.lastError))
-        basMain::selectSavedPosition(m_tab->factList, m_state.progress.subjects[m_tab->subject()].factPos, facts.count);
+        basMain::selectSavedPosition(m_tab->factList, m_state.learner.progress.subjects[m_tab->subject()].factPos, facts.count);
     // Every subject's totals are known from the start, not only after its quiz is opened.
     m_quiz->updateCountLabels();
 }
@@ -57,10 +57,10 @@ void SubjectUnit::enter()
     if (!m_tab->options[0]->isChecked())
         return;
     const int row = basMain::chosenRow(m_tab->factList);
-    const FactListData &facts = m_state.subjectFacts[m_tab->subject()];
+    const FactListData &facts = m_state.content.subjectFacts[m_tab->subject()];
     if (row >= 0 && row < facts.list.size() && !facts.list.at(row).page.isEmpty())
         m_services.media().showMediaFileQuietly(m_tab->factWeb->objectName(),
-                                                haz::platform::joinPath(m_state.htmlDir, facts.list.at(row).page));
+                                                haz::platform::joinPath(m_state.paths.htmlDir, facts.list.at(row).page));
 }
 
 void SubjectUnit::optionSwitch(int index)
@@ -73,15 +73,15 @@ void SubjectUnit::optionSwitch(int index)
         m_tab->factFrame->setVisible(!quiz);
         m_tab->printButton->setVisible(!quiz);
         m_tab->quiz->setVisible(quiz);
-        m_state.progress.quizOrFact = !quiz;
+        m_state.learner.progress.quizOrFact = !quiz;
         if (quiz)
             m_services.media().clearMediaControls();
         else
             m_facts->factSelected();
     });
     haz::runNoted(record, [&] {
-        basMain::selectSavedPosition(m_tab->factList, m_state.progress.subjects[m_tab->subject()].factPos,
-                            m_state.subjectFacts[m_tab->subject()].count);
+        basMain::selectSavedPosition(m_tab->factList, m_state.learner.progress.subjects[m_tab->subject()].factPos,
+                            m_state.content.subjectFacts[m_tab->subject()].count);
     });
     haz::runNoted(record, [&] {
         if (m_tab->options[1]->isChecked())

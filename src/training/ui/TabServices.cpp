@@ -10,7 +10,7 @@ namespace training {
 TabServices::TabServices(QWidget &main, ProgramState &state, std::function<int()> selectedTab)
     : QObject(&main), m_state(state), m_env(state, std::move(selectedTab)), m_info(this), m_media(&main, m_info)
 {
-    m_info.setIconName([&state] { return state.iconName; });
+    m_info.setIconName([&state] { return state.content.iconName; });
     if (auto *debug = main.findChild<QAbstractButton *>(QStringLiteral("debugBtn")))
         connect(debug, &QAbstractButton::clicked, this, [this, &main] { debugBtnClick(&main, m_env.messages()); });
 }

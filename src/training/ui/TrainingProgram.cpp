@@ -94,19 +94,19 @@ TrainingProgram::StartResult TrainingProgram::Main()
             return StartResult::Failed;
         const QString documents = haz::platform::documentsFolder();
 
-        const auto captions = basMain::readCaptionTable(m_state.iniDir);
+        const auto captions = basMain::readCaptionTable(m_state.paths.iniDir);
         if (captions) {
-            m_state.userFileStem = basMain::captionText(*captions, QStringLiteral("iniMyDoc"), messages,
+            m_state.paths.userFileStem = basMain::captionText(*captions, QStringLiteral("iniMyDoc"), messages,
                                                         m_state.lastError);
         } else {
             messages.show(QStringLiteral("Couldn't find file : ")
-                              + haz::platform::joinPath(m_state.installDir, QStringLiteral("ini/captions.ini")),
+                              + haz::platform::joinPath(m_state.paths.installDir, QStringLiteral("ini/captions.ini")),
                           QString(), haz::MessageIcon::Warning);
-            m_state.userFileStem.clear();
+            m_state.paths.userFileStem.clear();
         }
-        m_state.userFile = progress::progressFilePath(documents, m_state.langCode, m_state.userFileStem);
-        progress::createIfMissing(haz::platform::joinPath(m_state.installDir, QStringLiteral("user.ini")),
-                                  m_state.userFile);
+        m_state.paths.userFile = progress::progressFilePath(documents, m_state.paths.langCode, m_state.paths.userFileStem);
+        progress::createIfMissing(haz::platform::joinPath(m_state.paths.installDir, QStringLiteral("user.ini")),
+                                  m_state.paths.userFile);
 
         m_main->forEachUnit(&TabUnit::prepare);
         const progress::OpenResult opened = m_userChoose->loadData();
@@ -127,20 +127,20 @@ bool TrainingProgram::getProgramData()
     try {
         if (!basMain::createFileSystemObject(m_state.messages))
             return false;
-        m_state.installDir = haz::platform::installationFolder();
-        m_state.langCode = basMain::readLangCode(m_state.installDir);
-        if (m_state.langCode.isEmpty())
+        m_state.paths.installDir = haz::platform::installationFolder();
+        m_state.paths.langCode = basMain::readLangCode(m_state.paths.installDir);
+        if (m_state.paths.langCode.isEmpty())
             return false;
         basMain::setInstallationPaths(m_state);
-        m_state.captions = basMain::readCaptionTable(m_state.iniDir);
+        m_state.content.captions = basMain::readCaptionTable(m_state.paths.iniDir);
         createWindows();
-        if (m_state.captions)
-            applyCaptions(*m_state.captions);
+        if (m_state.content.captions)
+            applyCaptions(*m_state.content.captions);
 
-        m_state.exerciseListFiles =
-            basMain::listFolderFiles(haz::platform::joinPath(m_state.iniDir, QStringLiteral("excer")));
-        m_state.examListFiles =
-            basMain::listFolderFiles(haz::platform::joinPath(m_state.iniDir, QStringLiteral("exam")));
+        m_state.content.exerciseListFiles =
+            basMain::listFolderFiles(haz::platform::joinPath(m_state.paths.iniDir, QStringLiteral("excer")));
+        m_state.content.examListFiles =
+            basMain::listFolderFiles(haz::platform::joinPath(m_state.paths.iniDir, QStringLiteral("exam")));
 
         m_main->applyTabSettings();
         m_main->disableHiddenTabs();
@@ -204,7 +204,7 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
         clock->setProperty("Text", text(QStringLiteral("ExamQuizClockText")));
         clock->setProperty("UnitName", text(QStringLiteral("ExamQuizClockUnit")));
     }
-    m_state.iconName = QStringLiteral("ICON_") + text(QStringLiteral("icon"));
+    m_state.content.iconName = QStringLiteral("ICON_") + text(QStringLiteral("icon"));
 
     for (const QString &id : {QStringLiteral("lblPersDataBen"), QStringLiteral("lblPersDataName"),
                              QStringLiteral("lblPersDataOrg"), QStringLiteral("cmdPersDataOK"),
@@ -248,7 +248,7 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
             label->setText(tabText(tab));
 
     for (const QString &id : basMain::keptTextIds())
-        m_state.texts.insert(id, text(id));
+        m_state.content.texts.insert(id, text(id));
     // The quiz count labels start with their words alone.
     const auto words = [&](const QString &role, const QString &id) {
         for (QLabel *label : main->findChildren<QLabel *>())
@@ -335,14 +335,14 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
     for (QWidget *window : {static_cast<QWidget *>(m_userChoose.get()), static_cast<QWidget *>(m_persData.get()),
                             static_cast<QWidget *>(m_exitSave.get()), static_cast<QWidget *>(m_timeRanOut.get()),
                             static_cast<QWidget *>(m_coursePrnt.get())})
-        basMain::setWindowIcon(window, m_state.iconName, false);
+        basMain::setWindowIcon(window, m_state.content.iconName, false);
 }
 
 QString TrainingProgram::optionalText(const QString &id, const QString &fallback) const
 {
-    if (!m_state.captions)
+    if (!m_state.content.captions)
         return fallback;
-    return optionalCaption(*m_state.captions, id).value_or(fallback);
+    return optionalCaption(*m_state.content.captions, id).value_or(fallback);
 }
 
 void TrainingProgram::signIn(const QString &typed)
@@ -358,21 +358,21 @@ void TrainingProgram::signIn(const QString &typed)
     case progress::NameCheck::Ok:
         break;
     }
-    if (progress::learnerExists(m_state.userFile, name)) {
-        m_state.isNewUser = false;
+    if (progress::learnerExists(m_state.paths.userFile, name)) {
+        m_state.learner.isNewUser = false;
     } else {
         bool added = false;
         try {
-            added = progress::addLearner(m_state.userFile, name);
+            added = progress::addLearner(m_state.paths.userFile, name);
         } catch (const haz::RuntimeError &) {
             // A locked or read-only file: the learner goes on, told that nothing is kept.
         }
         if (!added)
             m_state.messages.show(optionalText(QStringLiteral("userNotAdded"), LearnerNotAddedText),
                                   m_userChoose->windowTitle(), haz::MessageIcon::Warning);
-        m_state.isNewUser = true;
+        m_state.learner.isNewUser = true;
     }
-    m_state.currentUser = name;
+    m_state.learner.currentUser = name;
     m_userChoose->closeSignedIn();
     getUserData();
     m_main->loadData();
@@ -383,10 +383,10 @@ void TrainingProgram::signIn(const QString &typed)
 void TrainingProgram::getUserData()
 {
     try {
-        if (!progress::readLearnerProgress(m_state.userFile, m_state.currentUser, m_state.progress))
+        if (!progress::readLearnerProgress(m_state.paths.userFile, m_state.learner.currentUser, m_state.learner.progress))
             return;
-        const LearnerProgress &progress = m_state.progress;
-        const int tab = m_state.isNewUser ? 0 : progress.selTab;
+        const LearnerProgress &progress = m_state.learner.progress;
+        const int tab = m_state.learner.isNewUser ? 0 : progress.selTab;
         m_main->selectTab(tab);
         // The stored tab's own view comes back: facts or quiz.
         if (m_main->selectedTab() >= TabIde && m_main->selectedTab() <= TabNBC)
@@ -402,11 +402,11 @@ void TrainingProgram::getUserData()
 
 void TrainingProgram::saveUserData()
 {
-    if (m_state.currentUser.isEmpty())
+    if (m_state.learner.currentUser.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        progress::saveLearnerProgress(m_state.userFile, m_state.currentUser, m_state.progress,
+        progress::saveLearnerProgress(m_state.paths.userFile, m_state.learner.currentUser, m_state.learner.progress,
                                       m_main->selectedTab(), m_state.messages,
                                       [this] { m_exitSave->advanceSaveProgress(); });
     } catch (const haz::RuntimeError &e) {

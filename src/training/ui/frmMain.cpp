@@ -60,9 +60,9 @@ frmMain::frmMain(ProgramState &state, QWidget *parent) : QWidget(parent), m_stat
 
     // Form_Load: the icon the caption table names, the first one without a table.
     QString icon = QStringLiteral("ICON_01");
-    if (m_state.captions)
+    if (m_state.content.captions)
         icon = QStringLiteral("ICON_")
-            + basMain::captionText(*m_state.captions, QStringLiteral("icon"), m_state.messages, m_state.lastError);
+            + basMain::captionText(*m_state.content.captions, QStringLiteral("icon"), m_state.messages, m_state.lastError);
     basMain::setWindowIcon(this, icon, false);
 }
 
@@ -166,7 +166,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 
 bool frmMain::loadData()
 {
-    m_lblCurUser->setText(m_state.text(QStringLiteral("userDef")) + u' ' + m_state.currentUser);
+    m_lblCurUser->setText(m_state.text(QStringLiteral("userDef")) + u' ' + m_state.learner.currentUser);
     for (const int tab : LoadOrder)
         m_units[tab]->load();
 
@@ -185,7 +185,7 @@ void frmMain::applyTabSettings()
         captions << m_tabs->tabText(tab);
         visible << m_tabs->isTabVisible(tab);
     }
-    const auto settings = readTabSettings(m_state.iniDir, m_state.imagesDir, captions, visible);
+    const auto settings = readTabSettings(m_state.paths.iniDir, m_state.paths.imagesDir, captions, visible);
     if (!settings)
         return;
     for (int tab = 0; tab < m_tabs->count(); ++tab) {
