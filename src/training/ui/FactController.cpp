@@ -1,5 +1,6 @@
 #include "FactController.h"
 
+#include "FailureNote.h"
 #include "MediaDisplay.h"
 #include "PageView.h"
 #include "Platform.h"
@@ -14,15 +15,12 @@
 
 namespace training {
 
-void printWebPage(haz::PageView *browser)
+void printWebPage(haz::PageView *browser, haz::LastError &failures)
 {
     // Nothing to print before a page was shown, or after the browser was blanked.
     if (!browser || !browser->hasPage())
         return;
-    try {
-        browser->printWithDialog();
-    } catch (const std::exception &) {
-    }
+    haz::runNoted(failures, [browser] { browser->printWithDialog(); });
 }
 
 FactController::FactController(QWidget *root, const FactMember &member, FactData data, QuizEnvironment &env,
@@ -76,7 +74,7 @@ void FactController::selectSavedPosition()
 
 void FactController::printPage()
 {
-    printWebPage(qobject_cast<haz::PageView *>(find(m_member.browser)));
+    printWebPage(qobject_cast<haz::PageView *>(find(m_member.browser)), m_media.failures());
 }
 
 bool FactController::eventFilter(QObject *watched, QEvent *event)

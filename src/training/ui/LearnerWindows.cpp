@@ -1,5 +1,7 @@
 #include "LearnerWindows.h"
 
+#include "FailureNote.h"
+
 #include "MainTabs.h"
 #include "PageView.h"
 #include "PictureBox.h"
@@ -85,10 +87,9 @@ progress::OpenResult frmUserChoose::loadData()
     m_userCmb->setEditText(QString());
 
     // From here on nothing stops the dialog.
-    try {
+    haz::runNoted(m_state.lastError, [this] {
         m_logo->loadPicture(haz::platform::joinPath(m_state.paths.imagesDir, QStringLiteral("logo.gif")));
-    } catch (const haz::RuntimeError &) {
-    }
+    });
     // Without a caption text the buttons keep their own words: blank buttons could
     // not be told apart.
     for (const auto &[button, id] : {std::pair{m_exit, QStringLiteral("btnExit")}, std::pair{m_ok, QStringLiteral("btnOk")}})

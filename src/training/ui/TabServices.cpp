@@ -8,7 +8,7 @@
 namespace training {
 
 TabServices::TabServices(QWidget &main, ProgramState &state, std::function<int()> selectedTab)
-    : QObject(&main), m_state(state), m_env(state, std::move(selectedTab)), m_info(this), m_media(&main, m_info)
+    : QObject(&main), m_state(state), m_env(state, std::move(selectedTab)), m_info(state.lastError, this), m_media(&main, m_info, state.lastError)
 {
     m_info.setIconName([&state] { return state.content.iconName; });
     if (auto *debug = main.findChild<QAbstractButton *>(QStringLiteral("debugBtn")))

@@ -2,6 +2,7 @@
 
 #include "Captions.h"
 #include "Conversions.h"
+#include "FailureNote.h"
 #include "LearnerWindows.h"
 #include "MessageService.h"
 #include "Platform.h"
@@ -44,15 +45,15 @@ void showFailure(haz::MessageService &messages, const haz::RuntimeError &e, cons
 }
 
 // A text for a control the caption table may name; nothing and no message when it
-// does not (the control keeps its built-in text).
-std::optional<QString> optionalCaption(const haz::clsDataFile &captions, const QString &id)
+// does not (the control keeps its built-in text). A damaged table is only noted.
+std::optional<QString> optionalCaption(const haz::clsDataFile &captions, const QString &id, haz::LastError &failures)
 {
-    try {
+    std::optional<QString> text;
+    haz::runNoted(failures, [&] {
         if (const auto post = haz::findCaption(captions, id))
-            return haz::conv::expandLineBreaks(post->text);
-    } catch (const haz::RuntimeError &) {
-    }
-    return std::nullopt;
+            text = haz::conv::expandLineBreaks(post->text);
+    });
+    return text;
 }
 
 QString textOf(const QObject *control)
@@ -195,7 +196,7 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
     const auto setOptional = [&](QWidget *control, const QString &id) {
         if (!control)
             return;
-        if (const auto found = optionalCaption(captions, id))
+        if (const auto found = optionalCaption(captions, id, lastError))
             setTextOf(control, *found);
     };
 
@@ -229,7 +230,7 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
             if (!post->tooltip.isEmpty())
                 tabs->setTabToolTip(tab, haz::conv::expandLineBreaks(post->tooltip));
         } catch (const haz::RuntimeError &e) {
-            basMain::recordError(lastError, e);
+            haz::noteFailure(lastError, e);
         }
     }
     const auto tabText = [&](int tab) { return tabs->tabText(tab).replace(u'&', QString()); };
@@ -342,7 +343,7 @@ QString TrainingProgram::optionalText(const QString &id, const QString &fallback
 {
     if (!m_state.content.captions)
         return fallback;
-    return optionalCaption(*m_state.content.captions, id).value_or(fallback);
+    return optionalCaption(*m_state.content.captions, id, m_state.lastError).value_or(fallback);
 }
 
 void TrainingProgram::signIn(const QString &typed)
@@ -364,8 +365,9 @@ void TrainingProgram::signIn(const QString &typed)
         bool added = false;
         try {
             added = progress::addLearner(m_state.paths.userFile, name);
-        } catch (const haz::RuntimeError &) {
+        } catch (const haz::RuntimeError &e) {
             // A locked or read-only file: the learner goes on, told that nothing is kept.
+            haz::noteFailure(m_state.lastError, e);
         }
         if (!added)
             m_state.messages.show(optionalText(QStringLiteral("userNotAdded"), LearnerNotAddedText),

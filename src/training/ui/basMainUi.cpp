@@ -2,6 +2,7 @@
 
 #include "FactFamily.h"
 
+#include "FailureNote.h"
 #include "RuntimeError.h"
 #include "basCaptions.h"
 
@@ -71,7 +72,7 @@ bool fillListBox(QListWidget *list, const QList<FactEntry> &entries, haz::LastEr
         }
         return !entries.isEmpty();
     } catch (const haz::RuntimeError &e) {
-        recordError(lastError, e);
+        haz::noteFailure(lastError, e);
         return false;
     }
 }
