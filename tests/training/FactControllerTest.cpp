@@ -19,7 +19,7 @@ namespace {
 // One fact view over the stand-in main window, with its own list data.
 struct FactFixture {
     explicit FactFixture(const QString &prefix)
-        : root(quiztest::makeMainWindow()), env(install), info(root.get()), media(root.get(), info),
+        : root(quiztest::makeMainWindow()), env(install), info(failures, root.get()), media(root.get(), info, failures),
           member(*factMember(prefix))
     {
     }
@@ -48,6 +48,7 @@ struct FactFixture {
     haztest::TestEnvironment install;
     std::unique_ptr<QWidget> root;
     quiztest::Environment env;
+    haz::LastError failures;
     frmWebInfoHost info;
     MediaDisplay media;
     FactMember member;

@@ -1,6 +1,8 @@
 // Signing in, the personal-data dialog, and saving at exit.
 #include "TrainingProgramFixture.h"
 
+#include "QuestionRunUnits.h"
+
 #include "ProgressFile.h"
 #include "RuntimeError.h"
 #include "clsDataFile.h"
@@ -24,7 +26,7 @@ protected:
     {
         haz::clsDataFile file;
         file.setNonUniCodeMode(true);
-        if (!file.readData(state->userFile))
+        if (!file.readData(state->paths.userFile))
             return {};
         QStringList names;
         for (int i = 0; i < file.numOfPostsRead(); ++i)
@@ -36,7 +38,7 @@ protected:
     {
         haz::clsDataFile file;
         file.setNonUniCodeMode(true);
-        EXPECT_TRUE(file.readData(state->userFile));
+        EXPECT_TRUE(file.readData(state->paths.userFile));
         const auto slot = progress::findLearnerSlot(file, learner);
         return slot ? file.getPostPosField(*slot, field) : QString();
     }
@@ -47,7 +49,7 @@ protected:
 TEST_F(LearnerTest, ExactNameSignsTheLearnerInAndOtherCaseIsSomeoneElse)
 {
     signIn("Anna");
-    EXPECT_TRUE(state->isNewUser);
+    EXPECT_TRUE(state->learner.isNewUser);
     EXPECT_EQ(storedNames(), QStringList{"Anna"});
     EXPECT_FALSE(program->userChoose()->isVisible());
     EXPECT_TRUE(main()->isVisible());
@@ -55,12 +57,12 @@ TEST_F(LearnerTest, ExactNameSignsTheLearnerInAndOtherCaseIsSomeoneElse)
 
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
     signIn("Anna");
-    EXPECT_FALSE(state->isNewUser);
+    EXPECT_FALSE(state->learner.isNewUser);
     EXPECT_EQ(storedNames(), QStringList{"Anna"});
 
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
     signIn("anna");
-    EXPECT_TRUE(state->isNewUser);
+    EXPECT_TRUE(state->learner.isNewUser);
     EXPECT_EQ(storedNames(), (QStringList{"Anna", "anna"}));
 }
 
@@ -80,8 +82,8 @@ TEST_F(LearnerTest, ATypedNameIsTakenAsTypedNotAsALikeListedName)
     // complete the name to a listed one.
     QTest::keyClicks(box->lineEdit(), "anna");
     QTest::mouseClick(dialog->findChild<QPushButton *>("userChooseOk"), Qt::LeftButton);
-    EXPECT_EQ(state->currentUser, "anna");
-    EXPECT_TRUE(state->isNewUser);
+    EXPECT_EQ(state->learner.currentUser, "anna");
+    EXPECT_TRUE(state->learner.isNewUser);
 
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
     dialog = program->userChoose();
@@ -90,19 +92,19 @@ TEST_F(LearnerTest, ATypedNameIsTakenAsTypedNotAsALikeListedName)
     box->setFocus();
     QTest::keyClicks(box->lineEdit(), "Bo");
     QTest::mouseClick(dialog->findChild<QPushButton *>("userChooseOk"), Qt::LeftButton);
-    EXPECT_EQ(state->currentUser, "Bo");
+    EXPECT_EQ(state->learner.currentUser, "Bo");
     EXPECT_EQ(storedNames(), (QStringList{"Anna", "Bob", "anna", "Bo"}));
 }
 
 TEST_F(LearnerTest, BlanksAroundANameAreDropped)
 {
     signIn("  Anna  ");
-    EXPECT_EQ(state->currentUser, "Anna");
+    EXPECT_EQ(state->learner.currentUser, "Anna");
     EXPECT_EQ(storedNames(), QStringList{"Anna"});
 
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
     signIn("Anna ");
-    EXPECT_FALSE(state->isNewUser);
+    EXPECT_FALSE(state->learner.isNewUser);
     EXPECT_EQ(storedNames(), QStringList{"Anna"});
 }
 
@@ -113,7 +115,7 @@ TEST_F(LearnerTest, EmptyNameDoesNothing)
     EXPECT_FALSE(main()->isVisible());
     EXPECT_TRUE(storedNames().isEmpty());
     EXPECT_TRUE(messages.shown().isEmpty());
-    EXPECT_TRUE(state->currentUser.isEmpty());
+    EXPECT_TRUE(state->learner.currentUser.isEmpty());
 }
 
 TEST_F(LearnerTest, NameThatWouldBreakTheFilesIsRefused)
@@ -129,10 +131,10 @@ TEST_F(LearnerTest, NameThatWouldBreakTheFilesIsRefused)
 TEST_F(LearnerTest, ProgressIsSavedWhenTheMainWindowCloses)
 {
     signIn("Anna");
-    state->progress.subjects[Haz] = {4, 3, 2};
-    state->progress.excerQuizPos = 5;
-    state->progress.examQuizPos = 6;
-    state->progress.examQuizCorr = 2;
+    state->learner.progress.subjects[Haz] = {4, 3, 2};
+    state->learner.progress.excerQuizPos = 5;
+    state->learner.progress.examQuizPos = 6;
+    state->learner.progress.examQuizCorr = 2;
     main()->selectTab(TabHaz);
 
     closeMainWindow();
@@ -152,8 +154,12 @@ TEST_F(LearnerTest, ProgressIsSavedWhenTheMainWindowCloses)
 TEST_F(LearnerTest, AFailedExamDrawAtExitIsShownAndTheProgressStillSavedAndTheProgramEnded)
 {
     signIn("Anna");
-    state->progress.subjects[Ide].quizPos = 7;
-    program->hooks.drawNextExamList = [] { throw haz::RuntimeError(haz::ErrFileNotFound); };
+    state->learner.progress.subjects[Ide].quizPos = 7;
+    struct FailingDraw : ExamUnit {
+        using ExamUnit::ExamUnit;
+        void drawNextExamList() override { throw haz::RuntimeError(haz::ErrFileNotFound); }
+    };
+    main()->replaceUnit(TabExam, std::make_unique<FailingDraw>(main()->examTab(), main()->tabMain(), *state));
 
     closeMainWindow();
     ASSERT_EQ(messages.shown().size(), 1);
@@ -166,11 +172,11 @@ TEST_F(LearnerTest, AFailedExamDrawAtExitIsShownAndTheProgressStillSavedAndThePr
 
 TEST_F(LearnerTest, ExitFromTheLearnerDialogEndsWithoutWriting)
 {
-    const QByteArray before = haztest::readFile(state->userFile);
+    const QByteArray before = haztest::readFile(state->paths.userFile);
     QTest::mouseClick(program->userChoose()->findChild<QPushButton *>("userChooseExit"), Qt::LeftButton);
     EXPECT_EQ(exitCode, 0);
     EXPECT_FALSE(program->userChoose()->isVisible());
-    EXPECT_EQ(haztest::readFile(state->userFile), before);
+    EXPECT_EQ(haztest::readFile(state->paths.userFile), before);
 }
 
 TEST_F(LearnerTest, ClosingTheLearnerDialogByItsFrameEndsTheProgram)
@@ -183,26 +189,26 @@ TEST_F(LearnerTest, ClosingTheLearnerDialogByItsFrameEndsTheProgram)
 TEST_F(LearnerTest, ReadOnlyProgressFileIsReportedOnceAndKept)
 {
     signIn("Anna");
-    const QByteArray before = haztest::readFile(state->userFile);
-    QFile::setPermissions(state->userFile, QFile::ReadOwner | QFile::ReadUser);
-    state->progress.subjects[Ide].quizPos = 9;
+    const QByteArray before = haztest::readFile(state->paths.userFile);
+    QFile::setPermissions(state->paths.userFile, QFile::ReadOwner | QFile::ReadUser);
+    state->learner.progress.subjects[Ide].quizPos = 9;
 
     closeMainWindow();
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().at(0).title, "saveUserData");
     EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Critical);
     EXPECT_TRUE(messages.shown().at(0).text.endsWith(" Code:70"));
-    EXPECT_EQ(haztest::readFile(state->userFile), before);
+    EXPECT_EQ(haztest::readFile(state->paths.userFile), before);
     EXPECT_EQ(exitCode, 0);
-    QFile::setPermissions(state->userFile, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(state->paths.userFile, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 TEST_F(LearnerTest, WrongShapedProgressFileIsReplacedWhenTheDialogOpens)
 {
     signIn("Anna");
-    QString text = QString::fromLatin1(haztest::readFile(state->userFile));
+    QString text = QString::fromLatin1(haztest::readFile(state->paths.userFile));
     text.replace("FieldName=examCompletedScores\r\n", "");
-    haztest::writeFile(state->userFile, haztest::ansi(text));
+    haztest::writeFile(state->paths.userFile, haztest::ansi(text));
 
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
     EXPECT_TRUE(program->userChoose()->names().isEmpty());
@@ -216,7 +222,7 @@ TEST_F(LearnerTest, DamagedProgressFileIsKeptAsBackupAndTheLearnerIsTold)
 {
     signIn("Anna");
     const QByteArray damaged = QByteArray("garbage\x00\xff not a table", 21);
-    haztest::writeFile(state->userFile, damaged);
+    haztest::writeFile(state->paths.userFile, damaged);
     messages.clear();
 
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
@@ -235,14 +241,14 @@ TEST_F(LearnerTest, DamagedProgressFileIsKeptAsBackupAndTheLearnerIsTold)
 
 TEST_F(LearnerTest, NewLearnerOnAReadOnlyProgressFileIsToldAndStillSignsIn)
 {
-    const QByteArray before = haztest::readFile(state->userFile);
-    QFile::setPermissions(state->userFile, QFile::ReadOwner | QFile::ReadUser);
+    const QByteArray before = haztest::readFile(state->paths.userFile);
+    QFile::setPermissions(state->paths.userFile, QFile::ReadOwner | QFile::ReadUser);
     signIn("Anna");
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Warning);
     EXPECT_TRUE(main()->isVisible());
-    EXPECT_EQ(haztest::readFile(state->userFile), before);
-    QFile::setPermissions(state->userFile, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(haztest::readFile(state->paths.userFile), before);
+    QFile::setPermissions(state->paths.userFile, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 TEST_F(LearnerTest, PersonalDataKeepsTheLastOkAndShowsEmptyBoxes)

@@ -1,5 +1,6 @@
 #include "MediaDisplay.h"
 #include "QuizController.h"
+#include "RuntimeError.h"
 #include "QuizTestWindow.h"
 #include "frmWebInfo.h"
 
@@ -33,7 +34,7 @@ QuizQuestion makeQuestion(const QString &head, const QStringList &alternatives, 
 // One subject's quiz over the stand-in main window.
 struct QuizFixture {
     explicit QuizFixture(const QString &prefix = QStringLiteral("haz"))
-        : root(quiztest::makeMainWindow()), env(install), info(root.get()), media(root.get(), info),
+        : root(quiztest::makeMainWindow()), env(install), info(failures, root.get()), media(root.get(), info, failures),
           member(*quizMember(prefix))
     {
     }
@@ -74,6 +75,7 @@ struct QuizFixture {
     haztest::TestEnvironment install;
     std::unique_ptr<QWidget> root;
     quiztest::Environment env;
+    haz::LastError failures;
     frmWebInfoHost info;
     MediaDisplay media;
     QuizMember member;
@@ -372,7 +374,8 @@ struct InfoFixture : QuizFixture {
 
 TEST(InfoWindow, IsATopMostWindowWithoutOwnerThatUnloadsOnClose)
 {
-    frmWebInfoHost host;
+    haz::LastError failures;
+    frmWebInfoHost host(failures);
     EXPECT_EQ(host.loadedWindow(), nullptr);
     frmWebInfo *w = host.window();
     EXPECT_EQ(w->parentWidget(), nullptr);
@@ -469,7 +472,8 @@ TEST(InfoWindow, InfoLinkButtonOpensItAndAMaximisedWindowKeepsItsSize)
 
 TEST(InfoWindow, BrowserFollowsTheWindowSize)
 {
-    frmWebInfoHost host;
+    haz::LastError failures;
+    frmWebInfoHost host(failures);
     frmWebInfo *w = host.window();
     w->setSizeTwips(QSize(9000, 6000));
     EXPECT_EQ(w->webWindow()->size(), QSize((9000 - 120) / 15, (6000 - 500) / 15));
@@ -493,7 +497,7 @@ TEST(InfoWindow, WrongAnswerHidesItBeforeTheMessage)
     f.controller().fillQuiz();
     f.info.UpdateWebInfoBox(4);
     ASSERT_TRUE(f.info.isShown());
-    EXPECT_FALSE(checkQuizAnswer(nullptr, f.controller().controls().answers, 0, f.list, false, services));
+    EXPECT_FALSE(checkQuizAnswer(nullptr, f.controller().controls().answers, f.list[0], false, services));
     EXPECT_TRUE(f.info.isShown()) << "no message wanted: the window stays";
 
     struct Env : quiztest::Environment {
@@ -502,7 +506,7 @@ TEST(InfoWindow, WrongAnswerHidesItBeforeTheMessage)
         haz::MessageService &service;
     } env(f.install, watching);
     QuizServices watched{env, f.media, f.info};
-    EXPECT_FALSE(checkQuizAnswer(nullptr, f.controller().controls().answers, 0, f.list, true, watched));
+    EXPECT_FALSE(checkQuizAnswer(nullptr, f.controller().controls().answers, f.list[0], true, watched));
     EXPECT_EQ(watching.infoShownAtMessage, QList<bool>{false});
 }
 

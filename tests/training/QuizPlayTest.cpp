@@ -3,6 +3,7 @@
 #include "MediaTarget.h"
 #include "QuizFamily.h"
 #include "QuizPlay.h"
+#include "QuizRun.h"
 
 #include <gtest/gtest.h>
 
@@ -72,21 +73,39 @@ TEST(QuizPlay, QuestionViewKeepsPlacesAndBreaksLines)
     EXPECT_EQ(quizQuestionText(QStringLiteral("<BR>a<br><br>")), QStringLiteral("<BR>a\r\n\r\n"));
 }
 
-TEST(QuizPlay, PositionsOutsideTheListAreTheFinishedState)
+// A whole run: right and wrong answers, the end, a finished run that takes no
+// answer, the restart, and positions outside a list that has become shorter.
+TEST(QuizRun, CountsAnswersToTheEndAndStartsOver)
 {
-    QList<QuizQuestion> list(3); // two questions and the spare entry
-    EXPECT_EQ(quizQuestionAt(list, 2, 0), &list[0]);
-    EXPECT_EQ(quizQuestionAt(list, 2, 1), &list[1]);
-    EXPECT_EQ(quizQuestionAt(list, 2, 2), nullptr);
-    EXPECT_EQ(quizQuestionAt(list, 2, 40), nullptr);
-    EXPECT_EQ(quizQuestionAt(list, 2, -1), nullptr);
-    // A count larger than the list read (a failed read) does not reach past it.
-    EXPECT_EQ(quizQuestionAt(list, 9, 5), nullptr);
+    QList<QuizQuestion> list{threeOfFive(), threeOfFive(), QuizQuestion()}; // two and the spare entry
+    qint32 count = 2, position = 0, correct = 0;
+    QuizRun run({list, count, position, correct});
+    const auto right = ticks({0, 3});
+    ASSERT_EQ(run.current(), &list[0]);
+    EXPECT_TRUE(run.answer(right).right);
+    const QuizAnswerResult wrong = run.answer(ticks({0}));
+    EXPECT_FALSE(wrong.right);
+    EXPECT_TRUE(wrong.correctText.contains(QStringLiteral("Nitric acid")));
+    EXPECT_EQ(position, 2);
+    EXPECT_EQ(correct, 1);
+    EXPECT_TRUE(run.finished());
+    EXPECT_TRUE(run.answer(right).right);
+    EXPECT_EQ(position, 2);
+    EXPECT_EQ(correct, 1);
 
-    qint32 pos = 7, corr = 3;
-    resetQuizProgress(pos, corr);
-    EXPECT_EQ(pos, 0);
-    EXPECT_EQ(corr, 0);
+    run.restart();
+    EXPECT_EQ(position, 0);
+    EXPECT_EQ(correct, 0);
+    EXPECT_EQ(run.current(), &list[0]);
+
+    for (const qint32 outside : {40, -1}) {
+        position = outside;
+        EXPECT_TRUE(run.finished()) << outside;
+    }
+    // A count larger than the list read (a failed read) does not reach past it.
+    count = 9;
+    position = 5;
+    EXPECT_TRUE(run.finished());
     EXPECT_EQ(countLabelText(QStringLiteral("Correct answers:"), 3), QStringLiteral("Correct answers: 3"));
 }
 

@@ -24,13 +24,13 @@ TEST_F(StartUpTest, SampleCaptionsStartWithoutMessagesAndCreateTheHiddenProgress
 {
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(" | ").toStdString();
-    EXPECT_EQ(state->langCode, "en");
-    EXPECT_EQ(state->userFile, haz::platform::joinPath(env.documentsFolder(), "enHazCourseUsers.ini"));
-    EXPECT_TRUE(QFileInfo::exists(state->userFile));
-    EXPECT_TRUE(haz::platform::isHidden(state->userFile));
+    EXPECT_EQ(state->paths.langCode, "en");
+    EXPECT_EQ(state->paths.userFile, haz::platform::joinPath(env.documentsFolder(), "enHazCourseUsers.ini"));
+    EXPECT_TRUE(QFileInfo::exists(state->paths.userFile));
+    EXPECT_TRUE(haz::platform::isHidden(state->paths.userFile));
     EXPECT_TRUE(program->userChoose()->isVisible());
     EXPECT_FALSE(main()->isVisible());
-    EXPECT_EQ(state->iconName, "ICON_03");
+    EXPECT_EQ(state->content.iconName, "ICON_03");
     EXPECT_FALSE(main()->windowIcon().isNull());
     EXPECT_EQ(main()->windowTitle(), "HazCourse - Hazardous Materials Training");
     EXPECT_EQ(main()->tabMain()->tabText(TabHaz), "Hazards");
@@ -42,11 +42,11 @@ TEST_F(StartUpTest, SecondStartKeepsTheProgressFile)
 {
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
     signIn("Anna");
-    const QByteArray first = haztest::readFile(state->userFile);
+    const QByteArray first = haztest::readFile(state->paths.userFile);
     ASSERT_TRUE(first.contains("Anna"));
 
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
-    EXPECT_EQ(haztest::readFile(state->userFile), first);
+    EXPECT_EQ(haztest::readFile(state->paths.userFile), first);
     EXPECT_EQ(program->userChoose()->names(), QStringList{"Anna"});
 }
 
@@ -73,12 +73,12 @@ TEST_F(StartUpTest, LanguageCodeIsTheFirstTwoCharacters)
 {
     installTable(env, "lang.ini", "sv-SE\r\n");
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
-    EXPECT_EQ(state->langCode, "sv");
-    EXPECT_TRUE(state->userFile.endsWith("/svHazCourseUsers.ini"));
+    EXPECT_EQ(state->paths.langCode, "sv");
+    EXPECT_TRUE(state->paths.userFile.endsWith("/svHazCourseUsers.ini"));
 
     installTable(env, "lang.ini", "x");
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
-    EXPECT_EQ(state->langCode, "x");
+    EXPECT_EQ(state->paths.langCode, "x");
 }
 
 TEST_F(StartUpTest, WithoutCaptionTableTheProgramWarnsAndStillStarts)
@@ -89,8 +89,8 @@ TEST_F(StartUpTest, WithoutCaptionTableTheProgramWarnsAndStillStarts)
     EXPECT_EQ(messages.shown().at(0).text,
               "Couldn't find file : " + env.installFolder() + "/ini/captions.ini");
     EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Warning);
-    EXPECT_EQ(state->userFile, haz::platform::joinPath(env.documentsFolder(), "en.ini"));
-    EXPECT_TRUE(QFileInfo::exists(state->userFile));
+    EXPECT_EQ(state->paths.userFile, haz::platform::joinPath(env.documentsFolder(), "en.ini"));
+    EXPECT_TRUE(QFileInfo::exists(state->paths.userFile));
     // The learner dialog's buttons keep their own words rather than going blank.
     for (const QString button : {"userChooseOk", "userChooseExit"})
         EXPECT_FALSE(program->userChoose()->findChild<QPushButton *>(button)->text().isEmpty()) << button.toStdString();
@@ -138,7 +138,7 @@ TEST_F(StartUpTest, FirstStartWithoutTheProgressTemplateStopsWithAMainMessage)
     EXPECT_EQ(messages.shown().at(0).title, "Main");
     EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Critical);
     EXPECT_TRUE(messages.shown().at(0).text.endsWith(" Code:53"));
-    EXPECT_FALSE(QFileInfo::exists(state->userFile));
+    EXPECT_FALSE(QFileInfo::exists(state->paths.userFile));
     EXPECT_FALSE(program->userChoose()->isVisible());
 
     // An existing progress file does not need the template.
@@ -175,8 +175,8 @@ TEST_F(StartUpTest, QuestionSetFoldersAreListed)
     env.writeInstallFile("ini/excer/b.ini", "x");
     env.writeInstallFile("ini/excer/a.ini", "x");
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
-    EXPECT_EQ(state->exerciseListFiles, (QStringList{"a.ini", "b.ini"}));
-    EXPECT_EQ(state->examListFiles, QStringList{QString()});
+    EXPECT_EQ(state->content.exerciseListFiles, (QStringList{"a.ini", "b.ini"}));
+    EXPECT_EQ(state->content.examListFiles, QStringList{QString()});
 }
 
 TEST(ReplaceTextTest, EveryOccurrenceAndNothingElse)

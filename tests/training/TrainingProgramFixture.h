@@ -87,7 +87,7 @@ protected:
                           Qt::LeftButton);
     }
 
-    QString progressFile() const { return state->userFile; }
+    QString progressFile() const { return state->paths.userFile; }
     training::frmMain *main() const { return program->mainWindow(); }
 
     haztest::TestEnvironment env;

@@ -1,7 +1,6 @@
 #pragma once
-// Everything the course program holds for its whole run: paths, the language code,
-// the caption table and the texts kept from it, the content lists, the signed-in
-// learner and his or her counts. `main` owns one; tests make a fresh one each.
+// Everything the course program holds for its whole run, by purpose: where things
+// are, what the course holds, the signed-in learner, the exam of this run.
 
 #include "FactList.h"
 #include "QuizList.h"
@@ -74,30 +73,25 @@ struct LearnerProgress {
     qint16 CurrentScenario = 0, CurrentRum = 0, CurrentTime = 0, CurrentScore = 0;
 };
 
-class ProgramState {
-public:
-    explicit ProgramState(haz::MessageService &messages);
-    ~ProgramState();
-    ProgramState(const ProgramState &) = delete;
-    ProgramState &operator=(const ProgramState &) = delete;
-
-    haz::MessageService &messages;
-    haz::LastError lastError;
-
+// Where the installation and the learner's progress file are.
+struct InstallPaths {
     QString installDir;
     QString langCode;
     QString htmlDir;
     QString imagesDir;
     QString iniDir;
-    QString iconName;
     QString userFileStem;
     QString userFile;
+};
 
+// What the course holds, read at start-up: the caption table and the texts kept from
+// it, the fact and question lists, the exercise and exam list files.
+struct CourseContent {
     // The caption table as read at start-up; null when it could not be read.
     std::shared_ptr<const haz::clsDataFile> captions;
     // Caption texts that code uses later (message texts, label prefixes).
     QHash<QString, QString> texts;
-    QString text(const QString &id) const { return texts.value(id); }
+    QString iconName;
 
     std::array<FactListData, SubjectCount> subjectFacts;
     FactListData takFacts;
@@ -108,11 +102,37 @@ public:
     QStringList examListFiles;
     QuizListData exerciseList;
     QuizListData examList;
+};
 
+// The signed-in learner and his or her place in the course.
+struct LearnerSession {
     QString currentUser;
     bool isNewUser = false;
     LearnerProgress progress;
-    bool examStarted = false;
+};
+
+// The exam of this run. A started exam cannot be returned to once left.
+struct ExamSession {
+    bool started = false;
+};
+
+// The program-wide state, split by purpose. `main` owns one; tests make a fresh one.
+class ProgramState {
+public:
+    explicit ProgramState(haz::MessageService &messages);
+    ~ProgramState();
+    ProgramState(const ProgramState &) = delete;
+    ProgramState &operator=(const ProgramState &) = delete;
+
+    haz::MessageService &messages;
+    haz::LastError lastError;
+
+    InstallPaths paths;
+    CourseContent content;
+    LearnerSession learner;
+    ExamSession exam;
+
+    QString text(const QString &id) const { return content.texts.value(id); }
 };
 
 } // namespace training

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 namespace training::progress {
 
@@ -33,11 +34,6 @@ bool removeFile(const QString &path)
 }
 
 } // namespace
-
-const QStringList &fieldNames()
-{
-    return haz::progress::fieldNames();
-}
 
 QString progressFilePath(const QString &documentsFolder, const QString &langCode,
                          const QString &userFileStem)
@@ -99,6 +95,24 @@ void backUpAndReplace(const QString &userFile, const QString &templatePath, cons
 
 } // namespace
 
+namespace {
+
+// The file has the fields of the layout, in its order: the scenario program reads
+// fields by position, so a file of another order is not ours to use either.
+bool hasTheLayout(const haz::clsDataFile &file)
+{
+    const QStringList &expected = haz::progress::fieldNames();
+    const QStringList &read = file.fieldNames();
+    if (read.size() != expected.size())
+        return false;
+    for (qsizetype i = 0; i < read.size(); ++i)
+        if (read.at(i).compare(expected.at(i), Qt::CaseInsensitive) != 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
 OpenResult openForLearnerDialog(const QString &userFile, const QString &templatePath,
                                 const QDateTime &now)
 {
@@ -113,7 +127,7 @@ OpenResult openForLearnerDialog(const QString &userFile, const QString &template
         return result;
     }
     result.readable = true;
-    if (file.numFieldsRead() == FieldCount) {
+    if (hasTheLayout(file)) {
         for (qint32 slot = 0; slot < file.numOfPostsRead(); ++slot)
             result.names << file.getPostPosField(slot, UserNameField);
         return result;
@@ -181,6 +195,48 @@ qint16 readNumber16(const haz::clsDataFile &file, qint32 slot, const QString &fi
     return haz::conv::narrowToInt16(readNumber(file, slot, field));
 }
 
+namespace {
+
+// Where a field of the file lives in LearnerProgress; fields the course program does
+// not hold (the name, the scenario results) have no place here.
+struct FieldPlace {
+    qint32 *number = nullptr;
+    qint16 *small = nullptr;
+    bool *flag = nullptr;
+};
+
+QHash<QString, FieldPlace> fieldPlaces(LearnerProgress &p)
+{
+    QHash<QString, FieldPlace> places{
+        {QStringLiteral("selTab"), {&p.selTab}},
+        {QStringLiteral("quizOrFact"), {nullptr, nullptr, &p.quizOrFact}},
+        {QStringLiteral("refFactPos"), {&p.refFactPos}},
+        {QStringLiteral("examQuizPos"), {&p.examQuizPos}},
+        {QStringLiteral("examQuizCorr"), {&p.examQuizCorr}},
+        {QStringLiteral("examLastList"), {&p.examLastList}},
+        {QStringLiteral("examUseList"), {&p.examUseList}},
+        {QStringLiteral("excerQuizPos"), {&p.excerQuizPos}},
+        {QStringLiteral("excerQuizCorr"), {&p.excerQuizCorr}},
+        {QStringLiteral("excerLastList"), {&p.excerLastList}},
+        {QStringLiteral("excerUseList"), {&p.excerUseList}},
+        {QStringLiteral("CurrentScenario"), {nullptr, &p.CurrentScenario}},
+        {QStringLiteral("CurrentRum"), {nullptr, &p.CurrentRum}},
+        {QStringLiteral("CurrentTime"), {nullptr, &p.CurrentTime}},
+        {QStringLiteral("CurrentScore"), {nullptr, &p.CurrentScore}},
+    };
+    const auto addCounters = [&](const QString &prefix, SubjectProgress &counters) {
+        places.insert(prefix + QStringLiteral("QuizPos"), {&counters.quizPos});
+        places.insert(prefix + QStringLiteral("QuizCorr"), {&counters.quizCorr});
+        places.insert(prefix + QStringLiteral("FactPos"), {&counters.factPos});
+    };
+    for (int s = 0; s < SubjectCount; ++s)
+        addCounters(subjectNames(s).prefix, p.subjects[s]);
+    addCounters(QStringLiteral("tak"), p.tak);
+    return places;
+}
+
+} // namespace
+
 bool readLearnerProgress(const QString &userFile, const QString &name, LearnerProgress &progress)
 {
     haz::clsDataFile file;
@@ -189,60 +245,37 @@ bool readLearnerProgress(const QString &userFile, const QString &name, LearnerPr
     const auto slot = findLearnerSlot(file, name);
     if (!slot)
         return false;
-    const qint32 p = *slot;
     LearnerProgress read;
-    read.selTab = readNumber(file, p, QStringLiteral("selTab"));
-    for (int s = 0; s < SubjectCount; ++s) {
-        const QString &prefix = subjectNames(s).prefix;
-        read.subjects[s].quizPos = readNumber(file, p, prefix + QStringLiteral("QuizPos"));
-        read.subjects[s].quizCorr = readNumber(file, p, prefix + QStringLiteral("QuizCorr"));
-        read.subjects[s].factPos = readNumber(file, p, prefix + QStringLiteral("FactPos"));
+    const QHash<QString, FieldPlace> places = fieldPlaces(read);
+    for (const haz::progress::FieldSpec &field : haz::progress::layout()) {
+        const FieldPlace place = places.value(field.name);
+        if (place.number)
+            *place.number = readNumber(file, *slot, field.name);
+        else if (place.small)
+            *place.small = readNumber16(file, *slot, field.name);
+        else if (place.flag)
+            *place.flag = haz::conv::toBool(file.getPostPosField(*slot, field.name));
     }
-    read.tak.quizPos = readNumber(file, p, QStringLiteral("takQuizPos"));
-    read.tak.quizCorr = readNumber(file, p, QStringLiteral("takQuizCorr"));
-    read.tak.factPos = readNumber(file, p, QStringLiteral("takFactPos"));
-    read.examQuizPos = readNumber(file, p, QStringLiteral("examQuizPos"));
-    read.examQuizCorr = readNumber(file, p, QStringLiteral("examQuizCorr"));
-    read.examLastList = readNumber(file, p, QStringLiteral("examLastList"));
-    read.examUseList = readNumber(file, p, QStringLiteral("examUseList"));
-    read.excerQuizPos = readNumber(file, p, QStringLiteral("excerQuizPos"));
-    read.excerQuizCorr = readNumber(file, p, QStringLiteral("excerQuizCorr"));
-    read.excerLastList = readNumber(file, p, QStringLiteral("excerLastList"));
-    read.excerUseList = readNumber(file, p, QStringLiteral("excerUseList"));
-    read.refFactPos = readNumber(file, p, QStringLiteral("refFactPos"));
-    read.CurrentScenario = readNumber16(file, p, QStringLiteral("CurrentScenario"));
-    read.CurrentRum = readNumber16(file, p, QStringLiteral("CurrentRum"));
-    read.CurrentTime = readNumber16(file, p, QStringLiteral("CurrentTime"));
-    read.CurrentScore = readNumber16(file, p, QStringLiteral("CurrentScore"));
-    read.quizOrFact = haz::conv::toBool(file.getPostPosField(p, QStringLiteral("quizOrFact")));
     progress = read;
     return true;
 }
 
 QList<SavedField> savedFields(const LearnerProgress &progress, qint32 selectedTab)
 {
-    const auto number = [](qint64 v) { return haz::conv::toText(v); };
-    const auto subject = [&](int s) -> const SubjectProgress & { return progress.subjects.at(s); };
-    QList<SavedField> fields{{QStringLiteral("selTab"), number(selectedTab), false}};
-    for (const int s : {int(Haz), int(Ide), int(Prot), int(NBC), int(Phys)}) {
-        const QString &prefix = subjectNames(s).prefix;
-        fields.append({prefix + QStringLiteral("QuizPos"), number(subject(s).quizPos), true});
-        fields.append({prefix + QStringLiteral("QuizCorr"), number(subject(s).quizCorr), true});
-        fields.append({prefix + QStringLiteral("FactPos"), number(subject(s).factPos), true});
+    LearnerProgress saved = progress;
+    saved.selTab = selectedTab;
+    const QHash<QString, FieldPlace> places = fieldPlaces(saved);
+    QList<SavedField> fields;
+    for (const haz::progress::FieldSpec &field : haz::progress::savedAtExit()) {
+        const FieldPlace place = places.value(field.name);
+        // A saved field must have its place; writing anything else would be a lie.
+        if (!place.number && !place.small && !place.flag)
+            throw haz::RuntimeError(haz::ErrSubscript, field.name);
+        const QString value = place.flag    ? haz::conv::toText(*place.flag)
+                              : place.small ? haz::conv::toText(qint64(*place.small))
+                                            : haz::conv::toText(qint64(*place.number));
+        fields.append({field.name, value, field.countsAsStep});
     }
-    fields.append({QStringLiteral("takQuizPos"), number(progress.tak.quizPos), true});
-    fields.append({QStringLiteral("takQuizCorr"), number(progress.tak.quizCorr), true});
-    fields.append({QStringLiteral("takFactPos"), number(progress.tak.factPos), false});
-    fields.append({QStringLiteral("examQuizPos"), number(progress.examQuizPos), true});
-    fields.append({QStringLiteral("examQuizCorr"), number(progress.examQuizCorr), true});
-    fields.append({QStringLiteral("examLastList"), number(progress.examLastList), true});
-    fields.append({QStringLiteral("examUseList"), number(progress.examUseList), true});
-    fields.append({QStringLiteral("excerQuizPos"), number(progress.excerQuizPos), true});
-    fields.append({QStringLiteral("excerLastList"), number(progress.excerLastList), true});
-    fields.append({QStringLiteral("excerUseList"), number(progress.excerUseList), true});
-    fields.append({QStringLiteral("excerQuizCorr"), number(progress.excerQuizCorr), true});
-    fields.append({QStringLiteral("refFactPos"), number(progress.refFactPos), true});
-    fields.append({QStringLiteral("quizOrFact"), haz::conv::toText(progress.quizOrFact), true});
     return fields;
 }
 

@@ -4,6 +4,7 @@
 // field order of the installation's template is part of the format.
 
 #include "ProgramState.h"
+#include "ProgressLayout.h"
 
 #include <QDateTime>
 #include <QString>
@@ -19,10 +20,8 @@ class MessageService;
 
 namespace training::progress {
 
-inline constexpr int FieldCount = 48;
-
-// The 48 field names in file order (the order of the installation's template).
-const QStringList &fieldNames();
+// The layout of the file is haz::progress's table (ProgressLayout.h).
+inline constexpr int FieldCount = haz::progress::FieldCount;
 
 // Documents folder + "/" + language code + stem + ".ini".
 QString progressFilePath(const QString &documentsFolder, const QString &langCode,
@@ -37,7 +36,7 @@ bool copyTemplate(const QString &templatePath, const QString &userFile);
 bool createIfMissing(const QString &templatePath, const QString &userFile);
 
 // Opens the progress file for the learner dialog. A file that cannot be opened gives
-// no names. A damaged file, or one whose field count is not 48, is kept beside
+// no names. A damaged file, or one whose fields are not the layout's, is kept beside
 // itself as a backup (name + ".bak-" + date-time) and replaced by the template; it
 // gives no names.
 struct OpenResult {
@@ -72,7 +71,7 @@ qint16 readNumber16(const haz::clsDataFile &file, qint32 slot, const QString &fi
 // RuntimeError for the caller.
 bool readLearnerProgress(const QString &userFile, const QString &name, LearnerProgress &progress);
 
-// The 29 fields the program writes back at exit, in the order they are written.
+// The fields the program writes back at exit, in the order the layout gives.
 struct SavedField {
     QString name;
     QString value;
@@ -90,6 +89,6 @@ SaveOutcome saveLearnerProgress(const QString &userFile, const QString &name,
                                 const LearnerProgress &progress, qint32 selectedTab,
                                 haz::MessageService &messages, const std::function<void()> &step);
 
-inline constexpr int SaveSteps = 27;
+
 
 } // namespace training::progress

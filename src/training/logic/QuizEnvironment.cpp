@@ -30,12 +30,12 @@ QuizTexts StateQuizEnvironment::quizTexts() const
 
 QString StateQuizEnvironment::htmlDir() const
 {
-    return m_state.htmlDir;
+    return m_state.paths.htmlDir;
 }
 
 QString StateQuizEnvironment::imagesDir() const
 {
-    return m_state.imagesDir;
+    return m_state.paths.imagesDir;
 }
 
 int StateQuizEnvironment::selectedTab() const
@@ -45,27 +45,27 @@ int StateQuizEnvironment::selectedTab() const
 
 void StateQuizEnvironment::setQuizOrFact(bool factView)
 {
-    m_state.progress.quizOrFact = factView;
+    m_state.learner.progress.quizOrFact = factView;
 }
 
 QuizData subjectQuizData(ProgramState &state, int subject)
 {
     if (subject < 0 || subject >= SubjectCount)
         throw haz::RuntimeError(haz::ErrSubscript);
-    QuizListData &quiz = state.subjectQuizzes[subject];
-    SubjectProgress &progress = state.progress.subjects[subject];
+    QuizListData &quiz = state.content.subjectQuizzes[subject];
+    SubjectProgress &progress = state.learner.progress.subjects[subject];
     return {quiz.list, quiz.count, progress.quizPos, progress.quizCorr};
 }
 
 FactData factData(ProgramState &state, const QString &prefix)
 {
     if (prefix == QLatin1String("tak"))
-        return {state.takFacts.list, state.takFacts.count, state.progress.tak.factPos};
+        return {state.content.takFacts.list, state.content.takFacts.count, state.learner.progress.tak.factPos};
     if (prefix == QLatin1String("ref"))
-        return {state.refFacts.list, state.refFacts.count, state.progress.refFactPos};
+        return {state.content.refFacts.list, state.content.refFacts.count, state.learner.progress.refFactPos};
     for (int s = 0; s < SubjectCount; ++s) {
         if (subjectNames(s).prefix == prefix)
-            return {state.subjectFacts[s].list, state.subjectFacts[s].count, state.progress.subjects[s].factPos};
+            return {state.content.subjectFacts[s].list, state.content.subjectFacts[s].count, state.learner.progress.subjects[s].factPos};
     }
     throw haz::RuntimeError(haz::ErrSubscript);
 }

@@ -6,6 +6,7 @@
 #include "FactList.h"
 #include "QuizList.h"
 #include "QuizPlay.h"
+#include "QuizRun.h"
 
 #include <QList>
 #include <QString>
@@ -29,14 +30,6 @@ public:
     virtual QString imagesDir() const = 0;   // the installation's data/images folder
     virtual int selectedTab() const = 0;     // current tab of tabMain
     virtual void setQuizOrFact(bool factView) = 0; // the saved fact/quiz choice
-};
-
-// One subject's quiz list and counters, held by the program-wide state.
-struct QuizData {
-    QList<QuizQuestion> &list;
-    qint32 &count;
-    qint32 &position; // next question = number answered
-    qint32 &correct;
 };
 
 // One fact list and its saved position.

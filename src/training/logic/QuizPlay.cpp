@@ -9,19 +9,6 @@ namespace {
 const QString CrLf = QStringLiteral("\r\n");
 }
 
-void resetQuizProgress(qint32 &position, qint32 &correct)
-{
-    position = 0;
-    correct = 0;
-}
-
-const QuizQuestion *quizQuestionAt(const QList<QuizQuestion> &list, qint32 count, qint32 position)
-{
-    if (position < 0 || position >= count || position >= list.size())
-        return nullptr;
-    return &list[position];
-}
-
 QString countLabelText(const QString &caption, qint64 number)
 {
     return caption + u' ' + haz::conv::toText(number);

@@ -21,13 +21,6 @@ struct QuizTexts {
     QString PictureCopied;  // confirmation
 };
 
-// Position and correct count of a quiz both go back to 0.
-void resetQuizProgress(qint32 &position, qint32 &correct);
-
-// The question to ask at `position`, or nullptr when the quiz is finished. A position
-// outside the list (a course file shortened since it was saved) counts as finished.
-const QuizQuestion *quizQuestionAt(const QList<QuizQuestion> &list, qint32 count, qint32 position);
-
 // A count label: the caption text, one blank, the number.
 QString countLabelText(const QString &caption, qint64 number);
 

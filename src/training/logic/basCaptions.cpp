@@ -1,5 +1,7 @@
 #include "basCaptions.h"
 
+#include "FailureNote.h"
+
 #include "Captions.h"
 #include "Conversions.h"
 #include "MessageService.h"
@@ -53,7 +55,7 @@ void setCaption(const haz::clsDataFile &captions, QObject *control, const QStrin
             control->setProperty("toolTip", haz::conv::expandLineBreaks(post->tooltip));
         }
     } catch (const haz::RuntimeError &e) {
-        recordError(lastError, e);
+        haz::noteFailure(lastError, e);
     }
 }
 
@@ -68,14 +70,9 @@ QString captionText(const haz::clsDataFile &captions, const QString &id,
         }
         return haz::conv::expandLineBreaks(post->text);
     } catch (const haz::RuntimeError &e) {
-        recordError(lastError, e);
+        haz::noteFailure(lastError, e);
         return {};
     }
-}
-
-void recordError(haz::LastError &lastError, const haz::RuntimeError &error)
-{
-    lastError.record(error);
 }
 
 } // namespace training::basMain

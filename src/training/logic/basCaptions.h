@@ -24,7 +24,4 @@ void setCaption(const haz::clsDataFile &captions, QObject *control, const QStrin
 QString captionText(const haz::clsDataFile &captions, const QString &id,
                     haz::MessageService &messages, haz::LastError &lastError);
 
-// Notes a failure in the program-wide last error; shows nothing.
-void recordError(haz::LastError &lastError, const haz::RuntimeError &error);
-
 } // namespace training::basMain

@@ -48,9 +48,9 @@ QString readLangCode(const QString &installDir)
 
 void setInstallationPaths(ProgramState &state)
 {
-    state.htmlDir = haz::platform::joinPath(state.installDir, QStringLiteral("data/html/"));
-    state.imagesDir = haz::platform::joinPath(state.installDir, QStringLiteral("data/images/"));
-    state.iniDir = haz::platform::joinPath(state.installDir, QStringLiteral("ini/"));
+    state.paths.htmlDir = haz::platform::joinPath(state.paths.installDir, QStringLiteral("data/html/"));
+    state.paths.imagesDir = haz::platform::joinPath(state.paths.installDir, QStringLiteral("data/images/"));
+    state.paths.iniDir = haz::platform::joinPath(state.paths.installDir, QStringLiteral("ini/"));
 }
 
 std::shared_ptr<const haz::clsDataFile> readCaptionTable(const QString &iniDir)
@@ -101,25 +101,25 @@ QStringList listFolderFiles(const QString &folder)
 
 void loadContentLists(ProgramState &state)
 {
-    const auto path = [&](const QString &name) { return haz::platform::joinPath(state.iniDir, name); };
+    const auto path = [&](const QString &name) { return haz::platform::joinPath(state.paths.iniDir, name); };
     const auto facts = [&](FactListData &data, const QString &name) {
         readFactList(data.list, data.count, path(name), state.lastError);
     };
     const auto quiz = [&](QuizListData &data, const QString &name) {
         readQuizList(data.list, data.count, path(name), state.lastError);
     };
-    facts(state.subjectFacts[Ide], QStringLiteral("Identfact.ini"));
-    facts(state.subjectFacts[Haz], QStringLiteral("Hazardfact.ini"));
-    facts(state.subjectFacts[Phys], QStringLiteral("Physfact.ini"));
-    facts(state.takFacts, QStringLiteral("Takfact.ini"));
-    facts(state.subjectFacts[Prot], QStringLiteral("Protfact.ini"));
-    facts(state.subjectFacts[NBC], QStringLiteral("NBCfact.ini"));
-    facts(state.refFacts, QStringLiteral("Reffact.ini"));
-    quiz(state.subjectQuizzes[Ide], QStringLiteral("Ident.ini"));
-    quiz(state.subjectQuizzes[Haz], QStringLiteral("Hazard.ini"));
-    quiz(state.subjectQuizzes[Phys], QStringLiteral("Phys.ini"));
-    quiz(state.subjectQuizzes[Prot], QStringLiteral("Prot.ini"));
-    quiz(state.subjectQuizzes[NBC], QStringLiteral("NBC.ini"));
+    facts(state.content.subjectFacts[Ide], QStringLiteral("Identfact.ini"));
+    facts(state.content.subjectFacts[Haz], QStringLiteral("Hazardfact.ini"));
+    facts(state.content.subjectFacts[Phys], QStringLiteral("Physfact.ini"));
+    facts(state.content.takFacts, QStringLiteral("Takfact.ini"));
+    facts(state.content.subjectFacts[Prot], QStringLiteral("Protfact.ini"));
+    facts(state.content.subjectFacts[NBC], QStringLiteral("NBCfact.ini"));
+    facts(state.content.refFacts, QStringLiteral("Reffact.ini"));
+    quiz(state.content.subjectQuizzes[Ide], QStringLiteral("Ident.ini"));
+    quiz(state.content.subjectQuizzes[Haz], QStringLiteral("Hazard.ini"));
+    quiz(state.content.subjectQuizzes[Phys], QStringLiteral("Phys.ini"));
+    quiz(state.content.subjectQuizzes[Prot], QStringLiteral("Prot.ini"));
+    quiz(state.content.subjectQuizzes[NBC], QStringLiteral("NBC.ini"));
 }
 
 namespace {
@@ -130,20 +130,20 @@ void loadSet(ProgramState &state, QuizListData &data, const QStringList &files, 
         return;
     QuizListData loaded;
     readQuizList(loaded.list, loaded.count,
-                 haz::platform::joinPath(state.iniDir, folder + u'/' + files.at(use)), state.lastError);
+                 haz::platform::joinPath(state.paths.iniDir, folder + u'/' + files.at(use)), state.lastError);
     data = loaded;
 }
 } // namespace
 
 void loadExerciseList(ProgramState &state)
 {
-    loadSet(state, state.exerciseList, state.exerciseListFiles, state.progress.excerUseList,
+    loadSet(state, state.content.exerciseList, state.content.exerciseListFiles, state.learner.progress.excerUseList,
             QStringLiteral("excer"));
 }
 
 void loadExamList(ProgramState &state)
 {
-    loadSet(state, state.examList, state.examListFiles, state.progress.examUseList,
+    loadSet(state, state.content.examList, state.content.examListFiles, state.learner.progress.examUseList,
             QStringLiteral("exam"));
 }
 

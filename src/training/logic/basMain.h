@@ -29,7 +29,7 @@ bool createShellObject(haz::MessageService &messages);
 // when that line is empty. A missing file is RuntimeError 53.
 QString readLangCode(const QString &installDir);
 
-// Sets htmlDir, imagesDir and iniDir below state.installDir.
+// Sets htmlDir, imagesDir and iniDir below state.paths.installDir.
 void setInstallationPaths(ProgramState &state);
 
 // Reads "captions.ini" of the ini folder (UTF-16); null when it cannot be read.

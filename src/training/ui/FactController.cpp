@@ -1,9 +1,11 @@
 #include "FactController.h"
 
+#include "FailureNote.h"
 #include "MediaDisplay.h"
 #include "PageView.h"
 #include "Platform.h"
 #include "QuizController.h"
+#include "basMainUi.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -13,15 +15,12 @@
 
 namespace training {
 
-void printWebPage(haz::PageView *browser)
+void printWebPage(haz::PageView *browser, haz::LastError &failures)
 {
     // Nothing to print before a page was shown, or after the browser was blanked.
     if (!browser || !browser->hasPage())
         return;
-    try {
-        browser->printWithDialog();
-    } catch (const std::exception &) {
-    }
+    haz::runNoted(failures, [browser] { browser->printWithDialog(); });
 }
 
 FactController::FactController(QWidget *root, const FactMember &member, FactData data, QuizEnvironment &env,
@@ -70,13 +69,12 @@ void FactController::selectSavedPosition()
 {
     if (!m_list)
         return;
-    const int row = factSelectionIndex(m_data.position, qMin<qint32>(m_data.count, m_list->count()));
-    m_list->setCurrentRow(row);
+    basMain::selectSavedPosition(m_list, m_data.position, m_data.count);
 }
 
 void FactController::printPage()
 {
-    printWebPage(qobject_cast<haz::PageView *>(find(m_member.browser)));
+    printWebPage(qobject_cast<haz::PageView *>(find(m_member.browser)), m_media.failures());
 }
 
 bool FactController::eventFilter(QObject *watched, QEvent *event)

@@ -13,15 +13,16 @@
 
 namespace haz {
 class PageView;
-}
+struct LastError;
+} // namespace haz
 
 namespace training {
 
 class MediaDisplay;
 
-// Prints the browser's page with the print dialog when it shows one; failures are
-// ignored.
-void printWebPage(haz::PageView *browser);
+// Prints the browser's page with the print dialog when it shows one; a failure is
+// noted in `failures` (printing is the learner's own errand, and the dialog said why).
+void printWebPage(haz::PageView *browser, haz::LastError &failures);
 
 class FactController : public QObject {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "LearnerWindows.h"
 
+#include "FailureNote.h"
+
 #include "MainTabs.h"
 #include "PageView.h"
 #include "PictureBox.h"
@@ -76,7 +78,7 @@ progress::OpenResult frmUserChoose::loadData()
 {
     m_prompt->setText(m_state.text(QStringLiteral("userAsk")));
     const progress::OpenResult file = progress::openForLearnerDialog(
-        m_state.userFile, haz::platform::joinPath(m_state.installDir, QStringLiteral("user.ini")),
+        m_state.paths.userFile, haz::platform::joinPath(m_state.paths.installDir, QStringLiteral("user.ini")),
         QDateTime::currentDateTime());
     m_userCmb->clear();
     m_names = file.names;
@@ -85,10 +87,9 @@ progress::OpenResult frmUserChoose::loadData()
     m_userCmb->setEditText(QString());
 
     // From here on nothing stops the dialog.
-    try {
-        m_logo->loadPicture(haz::platform::joinPath(m_state.imagesDir, QStringLiteral("logo.gif")));
-    } catch (const haz::RuntimeError &) {
-    }
+    haz::runNoted(m_state.lastError, [this] {
+        m_logo->loadPicture(haz::platform::joinPath(m_state.paths.imagesDir, QStringLiteral("logo.gif")));
+    });
     // Without a caption text the buttons keep their own words: blank buttons could
     // not be told apart.
     for (const auto &[button, id] : {std::pair{m_exit, QStringLiteral("btnExit")}, std::pair{m_ok, QStringLiteral("btnOk")}})

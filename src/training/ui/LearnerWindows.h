@@ -2,6 +2,7 @@
 // The windows around signing in and out: the learner dialog, the personal-data
 // dialog for the diploma, and the window that shows progress while saving at exit.
 
+#include "ProgressLayout.h"
 #include "ProgressFile.h"
 
 #include <QDialog>
@@ -85,7 +86,7 @@ private:
 class frmExitSave : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int Steps = 27;
+    static inline const int Steps = haz::progress::saveSteps();
     explicit frmExitSave(QWidget *parent = nullptr);
 
     // Back to an empty bar.

@@ -1,5 +1,7 @@
 #include "MediaDisplay.h"
 
+#include "FailureNote.h"
+
 #include "MediaTarget.h"
 #include "PageView.h"
 #include "PictureBox.h"
@@ -8,7 +10,10 @@
 
 namespace training {
 
-MediaDisplay::MediaDisplay(QWidget *mainWindow, frmWebInfoHost &info) : m_main(mainWindow), m_info(info) {}
+MediaDisplay::MediaDisplay(QWidget *mainWindow, frmWebInfoHost &info, haz::LastError &failures)
+    : m_main(mainWindow), m_info(info), m_failures(failures)
+{
+}
 
 QWidget *MediaDisplay::control(const QString &name)
 {
@@ -44,7 +49,8 @@ bool MediaDisplay::showMediaFileQuietly(const QString &controlName, const QStrin
     try {
         showMediaFile(controlName, path);
         return true;
-    } catch (const haz::RuntimeError &) {
+    } catch (const haz::RuntimeError &e) {
+        haz::noteFailure(m_failures, e);
         return false;
     }
 }

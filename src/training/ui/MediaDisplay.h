@@ -6,13 +6,18 @@
 #include <QString>
 #include <QWidget>
 
+namespace haz {
+struct LastError;
+}
+
 namespace training {
 
 class frmWebInfoHost;
 
 class MediaDisplay {
 public:
-    MediaDisplay(QWidget *mainWindow, frmWebInfoHost &info);
+    // A file that cannot be shown and is not reported goes to `failures`.
+    MediaDisplay(QWidget *mainWindow, frmWebInfoHost &info, haz::LastError &failures);
 
     // Shows the file in the control chosen by `controlName` and the file's extension.
     // A picture that cannot be loaded is a RuntimeError (53 missing, 481 undecodable)
@@ -26,12 +31,14 @@ public:
     void clearMediaControls();
 
     QWidget *mainWindow() const { return m_main; }
+    haz::LastError &failures() { return m_failures; }
 
 private:
     QWidget *control(const QString &name);
 
     QPointer<QWidget> m_main;
     frmWebInfoHost &m_info;
+    haz::LastError &m_failures;
 };
 
 } // namespace training

@@ -122,14 +122,11 @@ QuizControls QuizControls::find(const QWidget *root, const QString &prefix)
     return c;
 }
 
-bool filloutQuiz(const QuizControls &controls, qint32 index, const QList<QuizQuestion> &list,
-                 const QuizServices &services)
+bool filloutQuiz(const QuizControls &controls, const QuizQuestion &question, const QuizServices &services)
 {
     haz::MessageService &messages = services.env.messages();
     try {
-        if (index < 0 || index >= list.size())
-            throw haz::RuntimeError(haz::ErrSubscript);
-        const QuizQuestionView view = viewOfQuestion(list[index]);
+        const QuizQuestionView view = viewOfQuestion(question);
 
         if (!view.pictureName.isEmpty()) {
             if (!controls.picture)
@@ -184,12 +181,8 @@ bool filloutQuiz(const QuizControls &controls, qint32 index, const QList<QuizQue
 }
 
 bool checkQuizAnswer(QWidget *comment, const std::array<QAbstractButton *, MaxAlternatives> &answers,
-                     qint32 index, const QList<QuizQuestion> &list, bool showMessage,
-                     const QuizServices &services)
+                     const QuizQuestion &question, bool showMessage, const QuizServices &services)
 {
-    if (index < 0 || index >= list.size())
-        return false;
-    const QuizQuestion &question = list[index];
     std::array<bool, MaxAlternatives> ticked{};
     for (int k = 0; k < MaxAlternatives; ++k)
         ticked[k] = isTicked(answers[k]);
@@ -221,7 +214,7 @@ void copyPicture(haz::PictureBox *box, QuizEnvironment &env)
 
 QuizController::QuizController(QWidget *root, const QuizMember &member, QuizData data,
                                const QuizServices &services, QObject *parent)
-    : QObject(parent), m_root(root), m_member(member), m_data(data), m_services(services),
+    : QObject(parent), m_root(root), m_member(member), m_run(data), m_services(services),
       m_controls(QuizControls::find(root, member.prefix))
 {
     if (auto *button = qobject_cast<QAbstractButton *>(find(m_member.answerButton())))
@@ -252,7 +245,7 @@ QWidget *QuizController::find(const QString &name) const
 
 const QuizQuestion *QuizController::currentQuestion() const
 {
-    return quizQuestionAt(m_data.list, m_data.count, m_data.position);
+    return m_run.current();
 }
 
 QString QuizController::infoTitle(const QuizQuestion &question) const
@@ -267,7 +260,7 @@ void QuizController::fillQuiz()
     QWidget *infoButton = find(m_member.name(QStringLiteral("QuizbtnInfoLink")));
     const QuizQuestion *question = currentQuestion();
     if (question) {
-        if (filloutQuiz(m_controls, m_data.position, m_data.list, m_services))
+        if (filloutQuiz(m_controls, *question, m_services))
             setShown(answerButton, true);
         setShown(restartButton, false);
         if (!question->InfoLink.isEmpty()) {
@@ -297,28 +290,26 @@ void QuizController::fillQuiz()
 
 void QuizController::answer()
 {
-    if (!currentQuestion()) {
+    const QuizQuestion *question = currentQuestion();
+    if (!question) {
         m_services.env.messages().show(QStringLiteral("Done"));
         return;
     }
     const QuizTexts texts = m_services.env.quizTexts();
-    const bool right = checkQuizAnswer(m_controls.comment, m_controls.answers, m_data.position, m_data.list,
-                                       true, m_services);
-    if (right) {
-        m_data.correct += 1;
-        setControlText(find(m_member.name(QStringLiteral("QuizLblCorr"))), countLabelText(texts.corrAnswers, m_data.correct));
-    }
-    m_data.position += 1;
-    setControlText(find(m_member.name(QStringLiteral("QuizLblDone"))), countLabelText(texts.excerCompleted, m_data.position));
-    setControlText(find(m_member.progressLabel(QStringLiteral("Done"))), QString::number(m_data.position));
-    setControlText(find(m_member.progressLabel(QStringLiteral("Corr"))), QString::number(m_data.correct));
+    const bool right = checkQuizAnswer(m_controls.comment, m_controls.answers, *question, true, m_services);
+    m_run.record(right);
+    if (right)
+        setControlText(find(m_member.name(QStringLiteral("QuizLblCorr"))), countLabelText(texts.corrAnswers, m_run.correct()));
+    setControlText(find(m_member.name(QStringLiteral("QuizLblDone"))), countLabelText(texts.excerCompleted, m_run.position()));
+    setControlText(find(m_member.progressLabel(QStringLiteral("Done"))), QString::number(m_run.position()));
+    setControlText(find(m_member.progressLabel(QStringLiteral("Corr"))), QString::number(m_run.correct()));
     m_services.media.clearMediaControls();
     fillQuiz();
 }
 
 void QuizController::restart()
 {
-    resetQuizProgress(m_data.position, m_data.correct);
+    m_run.restart();
     auto *quizOption = qobject_cast<QAbstractButton *>(find(m_member.quizOption()));
     if (quizOption && !quizOption->isChecked()) {
         quizOption->click(); // selecting the quiz view runs the switch
@@ -336,12 +327,12 @@ void QuizController::restart()
 void QuizController::updateCountLabels()
 {
     const QuizTexts texts = m_services.env.quizTexts();
-    setControlText(find(m_member.name(QStringLiteral("QuizLblTot"))), countLabelText(texts.totAnswers, m_data.count));
-    setControlText(find(m_member.name(QStringLiteral("QuizLblCorr"))), countLabelText(texts.corrAnswers, m_data.correct));
-    setControlText(find(m_member.name(QStringLiteral("QuizLblDone"))), countLabelText(texts.excerCompleted, m_data.position));
-    setControlText(find(m_member.progressLabel(QStringLiteral("Tot"))), QString::number(m_data.count));
-    setControlText(find(m_member.progressLabel(QStringLiteral("Done"))), QString::number(m_data.position));
-    setControlText(find(m_member.progressLabel(QStringLiteral("Corr"))), QString::number(m_data.correct));
+    setControlText(find(m_member.name(QStringLiteral("QuizLblTot"))), countLabelText(texts.totAnswers, m_run.count()));
+    setControlText(find(m_member.name(QStringLiteral("QuizLblCorr"))), countLabelText(texts.corrAnswers, m_run.correct()));
+    setControlText(find(m_member.name(QStringLiteral("QuizLblDone"))), countLabelText(texts.excerCompleted, m_run.position()));
+    setControlText(find(m_member.progressLabel(QStringLiteral("Tot"))), QString::number(m_run.count()));
+    setControlText(find(m_member.progressLabel(QStringLiteral("Done"))), QString::number(m_run.position()));
+    setControlText(find(m_member.progressLabel(QStringLiteral("Corr"))), QString::number(m_run.correct()));
 }
 
 void QuizController::showInfoLink(const QString &infoLink, const QString &title)

@@ -43,19 +43,17 @@ struct QuizServices {
     frmWebInfoHost &info;
 };
 
-// Puts question `index` of `list` on the controls. A picture that exists but cannot
+// Puts the question on the controls. A picture that exists but cannot
 // be shown is reported once (message titled "filloutQuiz") and the rest of the
 // question is still shown; any other failure is reported the same way and the
 // result is False.
-bool filloutQuiz(const QuizControls &controls, qint32 index, const QList<QuizQuestion> &list,
-                 const QuizServices &services);
+bool filloutQuiz(const QuizControls &controls, const QuizQuestion &question, const QuizServices &services);
 
 // True when exactly the correct alternatives are ticked. A wrong answer with
 // `showMessage` hides the info window and shows the correct alternatives and the
 // comment; otherwise the comment box is emptied.
 bool checkQuizAnswer(QWidget *comment, const std::array<QAbstractButton *, MaxAlternatives> &answers,
-                     qint32 index, const QList<QuizQuestion> &list, bool showMessage,
-                     const QuizServices &services);
+                     const QuizQuestion &question, bool showMessage, const QuizServices &services);
 
 // Asks, then puts the box's picture on the clipboard and confirms. Nothing happens
 // for an empty box.
@@ -109,7 +107,7 @@ private:
 
     QPointer<QWidget> m_root;
     QuizMember m_member;
-    QuizData m_data;
+    QuizRun m_run;
     QuizServices m_services;
     QuizControls m_controls;
     std::function<void(int)> m_optionSwitch;

@@ -2,6 +2,7 @@
 
 #include "Captions.h"
 #include "Conversions.h"
+#include "FailureNote.h"
 #include "LearnerWindows.h"
 #include "MessageService.h"
 #include "Platform.h"
@@ -12,7 +13,8 @@
 #include "basMain.h"
 #include "basMainUi.h"
 #include "clsDataFile.h"
-#include "QuizControllerSet.h"
+#include "TabServices.h"
+#include "TabUnit.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
@@ -43,15 +45,15 @@ void showFailure(haz::MessageService &messages, const haz::RuntimeError &e, cons
 }
 
 // A text for a control the caption table may name; nothing and no message when it
-// does not (the control keeps its built-in text).
-std::optional<QString> optionalCaption(const haz::clsDataFile &captions, const QString &id)
+// does not (the control keeps its built-in text). A damaged table is only noted.
+std::optional<QString> optionalCaption(const haz::clsDataFile &captions, const QString &id, haz::LastError &failures)
 {
-    try {
+    std::optional<QString> text;
+    haz::runNoted(failures, [&] {
         if (const auto post = haz::findCaption(captions, id))
-            return haz::conv::expandLineBreaks(post->text);
-    } catch (const haz::RuntimeError &) {
-    }
-    return std::nullopt;
+            text = haz::conv::expandLineBreaks(post->text);
+    });
+    return text;
 }
 
 QString textOf(const QObject *control)
@@ -93,22 +95,21 @@ TrainingProgram::StartResult TrainingProgram::Main()
             return StartResult::Failed;
         const QString documents = haz::platform::documentsFolder();
 
-        const auto captions = basMain::readCaptionTable(m_state.iniDir);
+        const auto captions = basMain::readCaptionTable(m_state.paths.iniDir);
         if (captions) {
-            m_state.userFileStem = basMain::captionText(*captions, QStringLiteral("iniMyDoc"), messages,
+            m_state.paths.userFileStem = basMain::captionText(*captions, QStringLiteral("iniMyDoc"), messages,
                                                         m_state.lastError);
         } else {
             messages.show(QStringLiteral("Couldn't find file : ")
-                              + haz::platform::joinPath(m_state.installDir, QStringLiteral("ini/captions.ini")),
+                              + haz::platform::joinPath(m_state.paths.installDir, QStringLiteral("ini/captions.ini")),
                           QString(), haz::MessageIcon::Warning);
-            m_state.userFileStem.clear();
+            m_state.paths.userFileStem.clear();
         }
-        m_state.userFile = progress::progressFilePath(documents, m_state.langCode, m_state.userFileStem);
-        progress::createIfMissing(haz::platform::joinPath(m_state.installDir, QStringLiteral("user.ini")),
-                                  m_state.userFile);
+        m_state.paths.userFile = progress::progressFilePath(documents, m_state.paths.langCode, m_state.paths.userFileStem);
+        progress::createIfMissing(haz::platform::joinPath(m_state.paths.installDir, QStringLiteral("user.ini")),
+                                  m_state.paths.userFile);
 
-        if (hooks.layoutProgressTab)
-            hooks.layoutProgressTab();
+        m_main->forEachUnit(&TabUnit::prepare);
         const progress::OpenResult opened = m_userChoose->loadData();
         m_userChoose->show();
         if (opened.replaced)
@@ -127,21 +128,20 @@ bool TrainingProgram::getProgramData()
     try {
         if (!basMain::createFileSystemObject(m_state.messages))
             return false;
-        m_state.installDir = haz::platform::installationFolder();
-        m_state.langCode = basMain::readLangCode(m_state.installDir);
-        if (m_state.langCode.isEmpty())
+        m_state.paths.installDir = haz::platform::installationFolder();
+        m_state.paths.langCode = basMain::readLangCode(m_state.paths.installDir);
+        if (m_state.paths.langCode.isEmpty())
             return false;
         basMain::setInstallationPaths(m_state);
+        m_state.content.captions = basMain::readCaptionTable(m_state.paths.iniDir);
         createWindows();
+        if (m_state.content.captions)
+            applyCaptions(*m_state.content.captions);
 
-        m_state.captions = basMain::readCaptionTable(m_state.iniDir);
-        if (m_state.captions)
-            applyCaptions(*m_state.captions);
-
-        m_state.exerciseListFiles =
-            basMain::listFolderFiles(haz::platform::joinPath(m_state.iniDir, QStringLiteral("excer")));
-        m_state.examListFiles =
-            basMain::listFolderFiles(haz::platform::joinPath(m_state.iniDir, QStringLiteral("exam")));
+        m_state.content.exerciseListFiles =
+            basMain::listFolderFiles(haz::platform::joinPath(m_state.paths.iniDir, QStringLiteral("excer")));
+        m_state.content.examListFiles =
+            basMain::listFolderFiles(haz::platform::joinPath(m_state.paths.iniDir, QStringLiteral("exam")));
 
         m_main->applyTabSettings();
         m_main->disableHiddenTabs();
@@ -158,10 +158,6 @@ void TrainingProgram::createWindows()
         return;
     m_main = std::make_unique<frmMain>(m_state);
     m_main->onUnload = [this] { unloadMain(); };
-    // Fact pages, quiz play and the info window attach to the window's controls; the
-    // set is a child of the window and goes with it.
-    auto *content = new QuizControllerSet(*m_main, m_state);
-    hooks.unloadInfoWindow = [content] { content->unloadInfoWindow(); };
     m_userChoose = std::make_unique<frmUserChoose>(m_state);
     m_userChoose->onOk = [this](const QString &typed) { signIn(typed); };
     m_userChoose->onExit = [this] { exitFromUserDialog(); };
@@ -200,7 +196,7 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
     const auto setOptional = [&](QWidget *control, const QString &id) {
         if (!control)
             return;
-        if (const auto found = optionalCaption(captions, id))
+        if (const auto found = optionalCaption(captions, id, lastError))
             setTextOf(control, *found);
     };
 
@@ -209,7 +205,7 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
         clock->setProperty("Text", text(QStringLiteral("ExamQuizClockText")));
         clock->setProperty("UnitName", text(QStringLiteral("ExamQuizClockUnit")));
     }
-    m_state.iconName = QStringLiteral("ICON_") + text(QStringLiteral("icon"));
+    m_state.content.iconName = QStringLiteral("ICON_") + text(QStringLiteral("icon"));
 
     for (const QString &id : {QStringLiteral("lblPersDataBen"), QStringLiteral("lblPersDataName"),
                              QStringLiteral("lblPersDataOrg"), QStringLiteral("cmdPersDataOK"),
@@ -234,7 +230,7 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
             if (!post->tooltip.isEmpty())
                 tabs->setTabToolTip(tab, haz::conv::expandLineBreaks(post->tooltip));
         } catch (const haz::RuntimeError &e) {
-            basMain::recordError(lastError, e);
+            haz::noteFailure(lastError, e);
         }
     }
     const auto tabText = [&](int tab) { return tabs->tabText(tab).replace(u'&', QString()); };
@@ -253,7 +249,7 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
             label->setText(tabText(tab));
 
     for (const QString &id : basMain::keptTextIds())
-        m_state.texts.insert(id, text(id));
+        m_state.content.texts.insert(id, text(id));
     // The quiz count labels start with their words alone.
     const auto words = [&](const QString &role, const QString &id) {
         for (QLabel *label : main->findChildren<QLabel *>())
@@ -340,14 +336,14 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
     for (QWidget *window : {static_cast<QWidget *>(m_userChoose.get()), static_cast<QWidget *>(m_persData.get()),
                             static_cast<QWidget *>(m_exitSave.get()), static_cast<QWidget *>(m_timeRanOut.get()),
                             static_cast<QWidget *>(m_coursePrnt.get())})
-        basMain::setWindowIcon(window, m_state.iconName, false);
+        basMain::setWindowIcon(window, m_state.content.iconName, false);
 }
 
 QString TrainingProgram::optionalText(const QString &id, const QString &fallback) const
 {
-    if (!m_state.captions)
+    if (!m_state.content.captions)
         return fallback;
-    return optionalCaption(*m_state.captions, id).value_or(fallback);
+    return optionalCaption(*m_state.content.captions, id, m_state.lastError).value_or(fallback);
 }
 
 void TrainingProgram::signIn(const QString &typed)
@@ -363,36 +359,36 @@ void TrainingProgram::signIn(const QString &typed)
     case progress::NameCheck::Ok:
         break;
     }
-    if (progress::learnerExists(m_state.userFile, name)) {
-        m_state.isNewUser = false;
+    if (progress::learnerExists(m_state.paths.userFile, name)) {
+        m_state.learner.isNewUser = false;
     } else {
         bool added = false;
         try {
-            added = progress::addLearner(m_state.userFile, name);
-        } catch (const haz::RuntimeError &) {
+            added = progress::addLearner(m_state.paths.userFile, name);
+        } catch (const haz::RuntimeError &e) {
             // A locked or read-only file: the learner goes on, told that nothing is kept.
+            haz::noteFailure(m_state.lastError, e);
         }
         if (!added)
             m_state.messages.show(optionalText(QStringLiteral("userNotAdded"), LearnerNotAddedText),
                                   m_userChoose->windowTitle(), haz::MessageIcon::Warning);
-        m_state.isNewUser = true;
+        m_state.learner.isNewUser = true;
     }
-    m_state.currentUser = name;
+    m_state.learner.currentUser = name;
     m_userChoose->closeSignedIn();
     getUserData();
     m_main->loadData();
-    if (hooks.showScenarioResults)
-        hooks.showScenarioResults();
+    m_main->forEachUnit(&TabUnit::signedIn);
     m_main->show();
 }
 
 void TrainingProgram::getUserData()
 {
     try {
-        if (!progress::readLearnerProgress(m_state.userFile, m_state.currentUser, m_state.progress))
+        if (!progress::readLearnerProgress(m_state.paths.userFile, m_state.learner.currentUser, m_state.learner.progress))
             return;
-        const LearnerProgress &progress = m_state.progress;
-        const int tab = m_state.isNewUser ? 0 : progress.selTab;
+        const LearnerProgress &progress = m_state.learner.progress;
+        const int tab = m_state.learner.isNewUser ? 0 : progress.selTab;
         m_main->selectTab(tab);
         // The stored tab's own view comes back: facts or quiz.
         if (m_main->selectedTab() >= TabIde && m_main->selectedTab() <= TabNBC)
@@ -408,11 +404,11 @@ void TrainingProgram::getUserData()
 
 void TrainingProgram::saveUserData()
 {
-    if (m_state.currentUser.isEmpty())
+    if (m_state.learner.currentUser.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        progress::saveLearnerProgress(m_state.userFile, m_state.currentUser, m_state.progress,
+        progress::saveLearnerProgress(m_state.paths.userFile, m_state.learner.currentUser, m_state.learner.progress,
                                       m_main->selectedTab(), m_state.messages,
                                       [this] { m_exitSave->advanceSaveProgress(); });
     } catch (const haz::RuntimeError &e) {
@@ -441,22 +437,20 @@ void TrainingProgram::unloadMain()
     m_exitSave->show();
     QCoreApplication::processEvents();
 
-    // An unfinished exam is not resumed at the next sign-in.
-    m_state.progress.examQuizPos = 0;
-    m_state.progress.examQuizCorr = 0;
-    // A failed draw is told like any failure of the exam draw; the save and the end
-    // of the program must still follow.
-    try {
-        if (hooks.drawNextExamList)
-            hooks.drawNextExamList();
-    } catch (const haz::RuntimeError &e) {
-        showFailure(m_state.messages, e, QStringLiteral("randomExamQuizList"));
+    // A unit's failure is told under its own step's name; the save and the end of
+    // the program must still follow.
+    for (int tab = 0; tab < TabCount; ++tab) {
+        TabUnit &unit = m_main->unit(tab);
+        try {
+            unit.closing();
+        } catch (const haz::RuntimeError &e) {
+            showFailure(m_state.messages, e, QString::fromLatin1(unit.closingStepName()));
+        }
     }
     saveUserData();
 
     m_userChoose->closeSignedIn();
-    if (hooks.unloadInfoWindow)
-        hooks.unloadInfoWindow();
+    m_main->services().unloadInfoWindow();
     m_coursePrnt->hide();
     m_timeRanOut->hide();
     m_persData->hide();

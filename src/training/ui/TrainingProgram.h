@@ -53,14 +53,6 @@ public:
     frmExamTimeRanOut *timeRanOut() const { return m_timeRanOut.get(); }
     frmCoursePrnt *coursePrnt() const { return m_coursePrnt.get(); }
 
-    // Parts of the course that attach themselves.
-    struct Hooks {
-        std::function<void()> layoutProgressTab;   // once, before the learner dialog
-        std::function<void()> showScenarioResults; // after sign-in
-        std::function<void()> drawNextExamList;    // at exit
-        std::function<void()> unloadInfoWindow;    // at exit
-    } hooks;
-
 private:
     // A caption the table may hold, else the built-in English text; never a message.
     QString optionalText(const QString &id, const QString &fallback) const;

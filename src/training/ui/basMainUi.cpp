@@ -1,5 +1,8 @@
 #include "basMainUi.h"
 
+#include "FactFamily.h"
+
+#include "FailureNote.h"
 #include "RuntimeError.h"
 #include "basCaptions.h"
 
@@ -69,9 +72,20 @@ bool fillListBox(QListWidget *list, const QList<FactEntry> &entries, haz::LastEr
         }
         return !entries.isEmpty();
     } catch (const haz::RuntimeError &e) {
-        recordError(lastError, e);
+        haz::noteFailure(lastError, e);
         return false;
     }
+}
+
+void selectSavedPosition(QListWidget *list, qint32 position, qint32 count)
+{
+    list->setCurrentRow(factSelectionIndex(position, qMin<qint32>(count, list->count())));
+}
+
+int chosenRow(const QListWidget *list)
+{
+    const QListWidgetItem *item = list->currentItem();
+    return item && item->isSelected() ? list->currentRow() : -1;
 }
 
 } // namespace training::basMain

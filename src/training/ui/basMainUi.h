@@ -32,4 +32,12 @@ void setTopmost(QWidget *window, bool topmost);
 // at least one entry; a failure is recorded and gives False.
 bool fillListBox(QListWidget *list, const QList<FactEntry> &entries, haz::LastError &lastError);
 
+// Selects a saved list position; a position outside the list (or beyond a course file
+// that was shortened since) selects nothing.
+void selectSavedPosition(QListWidget *list, qint32 position, qint32 count);
+
+// The row the learner chose: the current row only when it is also selected (focus
+// alone makes a row current); -1 for none.
+int chosenRow(const QListWidget *list);
+
 } // namespace training::basMain

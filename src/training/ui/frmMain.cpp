@@ -1,5 +1,12 @@
 #include "frmMain.h"
 
+#include "FactTabUnits.h"
+#include "ProgressUnit.h"
+#include "QuestionRunUnits.h"
+#include "SubjectUnit.h"
+#include "TabServices.h"
+#include "TabUnit.h"
+
 #include "Conversions.h"
 #include "PageView.h"
 #include "PictureBox.h"
@@ -38,12 +45,10 @@ constexpr qint32 FactListGap = 60;
 constexpr qint32 FactListMinHeight = 1500;
 constexpr qint32 LastStudyMinWidth = 4140;
 
-template <class... Args, class Hook>
-void run(const Hook &hook, Args &&...args)
-{
-    if (hook)
-        hook(std::forward<Args>(args)...);
-}
+// The order in which the units fill their tabs after sign-in: the fact lists in the
+// course's order, then the exercise, the introduction page and the rest.
+constexpr std::array<int, TabCount> LoadOrder{TabIde, TabHaz, TabPhys, TabTak, TabProt, TabNBC, TabRef,
+                                              TabExcer, TabIntro, TabExam, TabProgress};
 
 } // namespace
 
@@ -51,18 +56,15 @@ frmMain::frmMain(ProgramState &state, QWidget *parent) : QWidget(parent), m_stat
 {
     setObjectName(QStringLiteral("frmMain"));
     buildControls();
+    buildUnits();
 
     // Form_Load: the icon the caption table names, the first one without a table.
     QString icon = QStringLiteral("ICON_01");
-    haz::clsDataFile captions;
-    if (captions.readData(haz::platform::joinPath(haz::platform::installationFolder(),
-                                                  QStringLiteral("ini/captions.ini"))))
+    if (m_state.content.captions)
         icon = QStringLiteral("ICON_")
-            + basMain::captionText(captions, QStringLiteral("icon"), m_state.messages, m_state.lastError);
+            + basMain::captionText(*m_state.content.captions, QStringLiteral("icon"), m_state.messages, m_state.lastError);
     basMain::setWindowIcon(this, icon, false);
 }
-
-frmMain::~frmMain() = default;
 
 void frmMain::buildControls()
 {
@@ -80,11 +82,6 @@ void frmMain::buildControls()
         const int subject = tab - 1;
         m_subjects[subject] = new SubjectTab(subject, m_tabs);
         m_tabs->addTab(m_subjects[subject], QString());
-        for (int k = 0; k < 2; ++k)
-            connect(m_subjects[subject]->options[k], &QRadioButton::toggled, this, [this, subject, k](bool on) {
-                if (on)
-                    optionSwitch(subject, k);
-            });
     }
     m_tactics = new TacticsTab(m_tabs);
     m_tabs->addTab(m_tactics, QString());
@@ -106,12 +103,53 @@ void frmMain::buildControls()
         m_currentTab = m_tabs->currentIndex();
         tabChanged(previous);
     });
-    connect(m_progress->exitButton, &QPushButton::clicked, this, &QWidget::close);
 
     // A developer's button that shows the answer frames' positions; not for learners.
     auto *debug = haz::twips::place<QPushButton>(this, QStringLiteral("debugBtn"), {10200, 30, 1500, 300});
     debug->setText(QStringLiteral("debug"));
     debug->hide();
+}
+
+void frmMain::buildUnits()
+{
+    m_services = new TabServices(*this, m_state, [this] { return selectedTab(); });
+    m_units[TabIntro] = std::make_unique<IntroUnit>(m_intro, *m_services);
+    for (int subject = 0; subject < SubjectCount; ++subject)
+        m_units[subjectNames(subject).tab] = std::make_unique<SubjectUnit>(m_subjects[subject], this, *m_services);
+    m_units[TabTak] = std::make_unique<TacticsUnit>(m_tactics, this, *m_services);
+    m_units[TabRef] = std::make_unique<ReferenceUnit>(m_reference, this, *m_services);
+    m_units[TabExcer] = std::make_unique<ExerciseUnit>(m_exercise, *m_services);
+    m_units[TabExam] = std::make_unique<ExamUnit>(m_exam, m_tabs, m_state);
+    m_units[TabProgress] = std::make_unique<ProgressUnit>(m_progress, this, m_state);
+}
+
+frmMain::~frmMain()
+{
+    // The units go before the controls and the services they work on.
+    for (auto &unit : m_units)
+        unit.reset();
+}
+
+TabUnit &frmMain::unit(int tab) const
+{
+    return *m_units.at(tab);
+}
+
+SubjectUnit &frmMain::subjectUnit(int subject) const
+{
+    return static_cast<SubjectUnit &>(unit(subjectNames(subject).tab));
+}
+
+std::unique_ptr<TabUnit> frmMain::replaceUnit(int tab, std::unique_ptr<TabUnit> unit)
+{
+    std::swap(m_units.at(tab), unit);
+    return unit;
+}
+
+void frmMain::forEachUnit(void (TabUnit::*step)())
+{
+    for (auto &unit : m_units)
+        (unit.get()->*step)();
 }
 
 QWidget *frmMain::control(const QString &name) const
@@ -126,41 +164,11 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmMain::restoreFactPosition(QListWidget *list, qint32 position, qint32 count)
-{
-    // A position beyond a list that was shortened since selects nothing.
-    if (position >= 0 && position < count && position < list->count())
-        list->setCurrentRow(position);
-}
-
 bool frmMain::loadData()
 {
-    const LearnerProgress &progress = m_state.progress;
-    m_lblCurUser->setText(m_state.text(QStringLiteral("userDef")) + u' ' + m_state.currentUser);
-
-    const auto fillSubject = [&](int subject) {
-        const FactListData &facts = m_state.subjectFacts[subject];
-        QListWidget *list = m_subjects[subject]->factList;
-        if (basMain::fillListBox(list, facts.list, m_state.lastError))
-            restoreFactPosition(list, progress.subjects[subject].factPos, facts.count);
-    };
-    fillSubject(Ide);
-    fillSubject(Haz);
-    fillSubject(Phys);
-    if (basMain::fillListBox(m_tactics->factList, m_state.takFacts.list, m_state.lastError))
-        m_tactics->factList->setCurrentRow(0);
-    run(hooks.fillScenarioList);
-    fillSubject(Prot);
-    fillSubject(NBC);
-    if (basMain::fillListBox(m_reference->factList, m_state.refFacts.list, m_state.lastError))
-        restoreFactPosition(m_reference->factList, progress.refFactPos, m_state.refFacts.count);
-
-    // Every subject's totals are known from the start, not only after its quiz is opened.
-    for (int subject = 0; subject < SubjectCount; ++subject)
-        setQuizCountLabels(subject);
-
-    run(hooks.excerFillQuiz);
-    m_intro->infoWeb->navigate(haz::platform::joinPath(m_state.htmlDir, QStringLiteral("info.htm")));
+    m_lblCurUser->setText(m_state.text(QStringLiteral("userDef")) + u' ' + m_state.learner.currentUser);
+    for (const int tab : LoadOrder)
+        m_units[tab]->load();
 
     m_base = measureBaseGeometry(readTemplate(), width() * haz::twips::PerPixel, height() * haz::twips::PerPixel);
     m_baseMeasured = true;
@@ -177,7 +185,7 @@ void frmMain::applyTabSettings()
         captions << m_tabs->tabText(tab);
         visible << m_tabs->isTabVisible(tab);
     }
-    const auto settings = readTabSettings(m_state.iniDir, m_state.imagesDir, captions, visible);
+    const auto settings = readTabSettings(m_state.paths.iniDir, m_state.paths.imagesDir, captions, visible);
     if (!settings)
         return;
     for (int tab = 0; tab < m_tabs->count(); ++tab) {
@@ -207,60 +215,18 @@ int frmMain::selectedTab() const
     return m_tabs->currentIndex();
 }
 
-namespace {
-// The title the learner chose: the current row only when it is also selected
-// (focus alone makes a row current).
-int chosenRow(const QListWidget *list)
-{
-    const QListWidgetItem *item = list->currentItem();
-    return item && item->isSelected() ? list->currentRow() : -1;
-}
-} // namespace
-
 void frmMain::tabChanged(int previousTab)
 {
-    // A started exam cannot be returned to in this run, however it was left: the
-    // keyboard must not be a way back to it.
-    if (previousTab == TabExam && m_state.examStarted)
-        m_tabs->setTabVisible(TabExam, false);
+    if (previousTab >= 0 && previousTab < TabCount && previousTab != m_tabs->currentIndex())
+        m_units[previousTab]->leave();
     if (!m_tabClickArmed)
         return;
     const int tab = m_tabs->currentIndex();
-    run(hooks.clearMediaControls);
-    run(hooks.resetExamClock);
-    run(hooks.updateWebInfoBox, tab);
-
-    if (tab >= TabIde && tab <= TabNBC) {
-        SubjectTab *page = m_subjects[tab - 1];
-        if (page->options[1]->isChecked()) {
-            run(hooks.fillSubjectQuiz, page->subject());
-        } else if (page->options[0]->isChecked()) {
-            const int row = chosenRow(page->factList);
-            const FactListData &facts = m_state.subjectFacts[page->subject()];
-            if (row >= 0 && row < facts.list.size() && !facts.list.at(row).page.isEmpty())
-                run(hooks.showMediaFile, page->factWeb->objectName(),
-                    haz::platform::joinPath(m_state.htmlDir, facts.list.at(row).page));
-        }
-    } else if (tab == TabTak) {
-        if (chosenRow(m_tactics->factList) >= 0)
-            run(hooks.factSelected, m_tactics->factList->objectName());
-    } else if (tab == TabRef) {
-        const int row = chosenRow(m_reference->factList);
-        if (row >= 0 && row < m_state.refFacts.list.size() && !m_state.refFacts.list.at(row).page.isEmpty())
-            run(hooks.factSelected, m_reference->factList->objectName());
-    } else if (tab == TabExcer) {
-        const QuizListData &set = m_state.exerciseList;
-        const qint32 position = m_state.progress.excerQuizPos;
-        if (position >= 0 && position < set.count && position < set.list.size()
-            && !set.list.at(position).FrgBild.isEmpty())
-            run(hooks.showMediaFile, m_exercise->quiz->picture->objectName(),
-                haz::platform::joinPath(m_state.imagesDir, set.list.at(position).FrgBild));
-    } else if (tab == TabExam) {
-        run(hooks.examFillQuiz);
-    }
-
-    if (tab == TabProgress && !m_state.currentUser.isEmpty())
-        run(hooks.refreshScenarioProgress);
+    m_services->media().clearMediaControls();
+    forEachUnit(&TabUnit::learnerChangedTab);
+    m_services->info().UpdateWebInfoBox(tab);
+    if (tab >= 0 && tab < TabCount)
+        m_units[tab]->enter();
     m_tabClickArmed = false;
 }
 
@@ -269,56 +235,9 @@ void frmMain::setSubjectOption(int subject, int index)
     m_subjects.at(subject)->options.at(index)->setChecked(true);
 }
 
-void frmMain::setQuizCountLabels(int subject)
-{
-    const QuizListData &quiz = m_state.subjectQuizzes[subject];
-    const SubjectProgress &counts = m_state.progress.subjects[subject];
-    QuizPanel *panel = m_subjects[subject]->quiz;
-    panel->total->setText(m_state.text(QStringLiteral("totAnswers")) + u' ' + QString::number(quiz.count));
-    panel->correct->setText(m_state.text(QStringLiteral("corrAnswers")) + u' ' + QString::number(counts.quizCorr));
-    panel->done->setText(m_state.text(QStringLiteral("excerCompleted")) + u' ' + QString::number(counts.quizPos));
-    const QString row = QStringLiteral("curLblQuiz") + subjectNames(subject).progressRow;
-    const auto bare = [&](const QString &what, qint32 value) {
-        if (auto *label = findChild<QLabel *>(row + what))
-            label->setText(QString::number(value));
-    };
-    bare(QStringLiteral("Tot"), quiz.count);
-    bare(QStringLiteral("Done"), counts.quizPos);
-    bare(QStringLiteral("Corr"), counts.quizCorr);
-}
-
 void frmMain::optionSwitch(int subject, int index)
 {
-    SubjectTab *page = m_subjects.at(subject);
-    // Each step goes on when the one before failed.
-    const auto step = [](const auto &work) {
-        try {
-            work();
-        } catch (const std::exception &) {
-        }
-    };
-    step([&] { setQuizCountLabels(subject); });
-    step([&] {
-        const bool quiz = index == 1;
-        page->factList->setVisible(!quiz);
-        page->factFrame->setVisible(!quiz);
-        page->printButton->setVisible(!quiz);
-        page->quiz->setVisible(quiz);
-        m_state.progress.quizOrFact = !quiz;
-        if (quiz)
-            run(hooks.clearMediaControls);
-        else
-            run(hooks.factSelected, page->factList->objectName());
-    });
-    step([&] {
-        restoreFactPosition(page->factList, m_state.progress.subjects[subject].factPos,
-                            m_state.subjectFacts[subject].count);
-    });
-    step([&] {
-        if (page->options[1]->isChecked())
-            run(hooks.fillSubjectQuiz, subject);
-    });
-    step([&] { run(hooks.updateWebInfoBox, m_tabs->currentIndex()); });
+    subjectUnit(subject).optionSwitch(index);
 }
 
 HazTemplate frmMain::readTemplate() const
@@ -404,7 +323,7 @@ void frmMain::copyHazPositions()
 
 void frmMain::clearMedia()
 {
-    run(hooks.clearMediaControls);
+    m_services->media().clearMediaControls();
 }
 
 void frmMain::resizeEvent(QResizeEvent *event)
@@ -413,8 +332,7 @@ void frmMain::resizeEvent(QResizeEvent *event)
     if (!m_baseMeasured)
         return;
     resizeObjs();
-    m_tactics->scenarioList->clear();
-    run(hooks.fillScenarioList);
+    forEachUnit(&TabUnit::resized);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -1,20 +1,21 @@
 #pragma once
 // The course's main window: a tab strip of eleven tabs (introduction, five subjects,
 // tactics, reference, exercise, exam, progress). It lays its tabs out from the
-// Hazard tab's controls, restores the learner's place, switches the subject tabs
-// between facts and quiz, and runs the closing sequence when it closes.
+// Hazard tab's controls, restores the learner's place through its tab units and
+// runs the closing sequence when it closes.
 //
-// Fact pages, quiz play, the info window, the exercise and exam, scenarios and the
-// progress overview attach their behaviour to the named controls and are called
-// through MainWindowHooks.
+// Each tab has a unit (TabUnit) that the window makes with the tab; a tab change,
+// loading and resizing reach the tabs only through those units.
 
 #include "MainLayout.h"
 #include "MainTabs.h"
+#include "ProgramState.h"
 
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QTabWidget;
@@ -23,20 +24,9 @@ namespace training {
 
 class ProgramState;
 
-struct MainWindowHooks {
-    std::function<void()> clearMediaControls;
-    std::function<void(const QString &control, const QString &path)> showMediaFile;
-    std::function<void(int selectedTab)> updateWebInfoBox;
-    // The selection handler of a fact list, by the list's name.
-    std::function<void(const QString &list)> factSelected;
-    std::function<void(int subject)> fillSubjectQuiz;
-    std::function<void()> excerFillQuiz;
-    std::function<void()> examFillQuiz;
-    std::function<void()> resetExamClock;
-    std::function<void()> fillScenarioList;
-    // Tab 10 selected with a learner signed in.
-    std::function<void()> refreshScenarioProgress;
-};
+class SubjectUnit;
+class TabServices;
+class TabUnit;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -44,8 +34,9 @@ public:
     // Form_Load: the window icon and the design layout.
     explicit frmMain(ProgramState &state, QWidget *parent = nullptr);
     ~frmMain() override;
+    frmMain(const frmMain &) = delete;
+    frmMain &operator=(const frmMain &) = delete;
 
-    MainWindowHooks hooks;
     // The closing sequence, run once when the window closes.
     std::function<void()> onUnload;
 
@@ -58,6 +49,17 @@ public:
     QuestionRunTab *exerciseTab() const { return m_exercise; }
     QuestionRunTab *examTab() const { return m_exam; }
     ProgressTab *progressTab() const { return m_progress; }
+
+    // The unit of every tab, and what the units share.
+    TabUnit &unit(int tab) const;
+    SubjectUnit &subjectUnit(int subject) const;
+    TabServices &services() const { return *m_services; }
+    // Puts another unit in a tab's place (tests, and parts built on an existing unit);
+    // gives back the one it replaces. Before loadData.
+    std::unique_ptr<TabUnit> replaceUnit(int tab, std::unique_ptr<TabUnit> unit);
+
+    // Runs a step on every unit, in tab order.
+    void forEachUnit(void (TabUnit::*step)());
 
     // Fills the lists, restores positions, measures the design geometry, maximises
     // the window and lays it out. Called once a learner has signed in.
@@ -100,9 +102,8 @@ protected:
 
 private:
     void buildControls();
+    void buildUnits();
     void writeTemplate(const HazTemplate &layout);
-    void restoreFactPosition(QListWidget *list, qint32 position, qint32 count);
-    void setQuizCountLabels(int subject);
     QWidget *control(const QString &name) const;
 
     ProgramState &m_state;
@@ -115,6 +116,8 @@ private:
     QuestionRunTab *m_exercise = nullptr;
     QuestionRunTab *m_exam = nullptr;
     ProgressTab *m_progress = nullptr;
+    TabServices *m_services = nullptr;
+    std::array<std::unique_ptr<TabUnit>, TabCount> m_units;
 
     bool m_tabClickArmed = false;
     int m_currentTab = 0;

@@ -1,5 +1,7 @@
 #include "frmWebInfo.h"
 
+#include "FailureNote.h"
+
 #include "InfoWindowRules.h"
 #include "MediaTarget.h"
 #include "MessageService.h"
@@ -106,7 +108,7 @@ void frmWebInfo::fitBrowser()
     m_web->resize(toPixels(browser));
 }
 
-frmWebInfoHost::frmWebInfoHost(QObject *parent) : QObject(parent) {}
+frmWebInfoHost::frmWebInfoHost(haz::LastError &failures, QObject *parent) : QObject(parent), m_failures(failures) {}
 
 frmWebInfoHost::~frmWebInfoHost()
 {
@@ -162,7 +164,8 @@ void frmWebInfoHost::UpdateWebInfoBox(int selectedTab)
             source->runInfoLinkClick();
         if (step.hide)
             hideWebInfoBox();
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        haz::noteFailure(m_failures, e);
     }
 }
 

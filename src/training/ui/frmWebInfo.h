@@ -14,6 +14,7 @@
 
 namespace haz {
 class MessageService;
+struct LastError;
 class PageView;
 } // namespace haz
 
@@ -62,7 +63,8 @@ public:
 class frmWebInfoHost : public QObject {
     Q_OBJECT
 public:
-    explicit frmWebInfoHost(QObject *parent = nullptr);
+    // A failure while matching the window to a tab is noted in `failures`.
+    explicit frmWebInfoHost(haz::LastError &failures, QObject *parent = nullptr);
     ~frmWebInfoHost() override; // unloads the window
 
     // The program's icon name ("ICON_01" ...), asked for whenever the window loads.
@@ -92,6 +94,7 @@ public:
     void removeInfoLinkSource(InfoLinkSource *source);
 
 private:
+    haz::LastError &m_failures;
     QPointer<frmWebInfo> m_window;
     bool m_infoWinShow = false;
     QHash<int, InfoLinkSource *> m_sources;

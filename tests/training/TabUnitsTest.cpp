@@ -1,5 +1,6 @@
 #include "ProgramState.h"
-#include "QuizControllerSet.h"
+#include "QuizController.h"
+#include "TabServices.h"
 #include "QuizTestWindow.h"
 #include "frmMain.h"
 
@@ -26,31 +27,31 @@ QuizQuestion question(const QString &head, const QString &link = QString())
 
 } // namespace
 
-// The controllers work on the real main window's tabs through its hooks.
-TEST(QuizControllerSet, DrivesTheMainWindowsFactAndQuizViews)
+// The tab units work on the real main window's tabs.
+TEST(TabUnits, DrivesTheMainWindowsFactAndQuizViews)
 {
     haztest::TestEnvironment install;
     haz::ScriptedMessages messages;
     ProgramState state(messages);
-    state.htmlDir = install.installFolder() + QStringLiteral("/data/html");
-    state.imagesDir = install.installFolder() + QStringLiteral("/data/images");
-    state.texts.insert(QStringLiteral("corrAnswers"), QStringLiteral("Correct:"));
-    state.texts.insert(QStringLiteral("excerCompleted"), QStringLiteral("Answered:"));
-    state.texts.insert(QStringLiteral("totAnswers"), QStringLiteral("Questions:"));
-    state.texts.insert(QStringLiteral("errDispAnswer"), QStringLiteral("Right was:"));
+    state.paths.htmlDir = install.installFolder() + QStringLiteral("/data/html");
+    state.paths.imagesDir = install.installFolder() + QStringLiteral("/data/images");
+    state.content.texts.insert(QStringLiteral("corrAnswers"), QStringLiteral("Correct:"));
+    state.content.texts.insert(QStringLiteral("excerCompleted"), QStringLiteral("Answered:"));
+    state.content.texts.insert(QStringLiteral("totAnswers"), QStringLiteral("Questions:"));
+    state.content.texts.insert(QStringLiteral("errDispAnswer"), QStringLiteral("Right was:"));
     quiztest::writePage(install, QStringLiteral("data/html/one.htm"), QStringLiteral("<p>Page one</p>"));
     quiztest::writePage(install, QStringLiteral("data/html/two.htm"), QStringLiteral("<p>Page two</p>"));
     quiztest::writePage(install, QStringLiteral("data/html/info.htm"), QStringLiteral("<p>More</p>"));
-    state.subjectFacts[Haz].list = {{fixedFactTitle(QStringLiteral("One")), QStringLiteral("one.htm")},
+    state.content.subjectFacts[Haz].list = {{fixedFactTitle(QStringLiteral("One")), QStringLiteral("one.htm")},
                                     {fixedFactTitle(QStringLiteral("Two")), QStringLiteral("two.htm")}};
-    state.subjectFacts[Haz].count = 2;
-    state.progress.subjects[Haz].factPos = 1;
-    state.subjectQuizzes[Haz].list = {question(QStringLiteral("First"), QStringLiteral("info.htm")),
+    state.content.subjectFacts[Haz].count = 2;
+    state.learner.progress.subjects[Haz].factPos = 1;
+    state.content.subjectQuizzes[Haz].list = {question(QStringLiteral("First"), QStringLiteral("info.htm")),
                                       question(QStringLiteral("Second")), QuizQuestion()};
-    state.subjectQuizzes[Haz].count = 2;
+    state.content.subjectQuizzes[Haz].count = 2;
 
     frmMain main(state);
-    QuizControllerSet set(main, state);
+    TabServices &set = main.services();
     main.loadData();
 
     // The saved fact position was restored, and with it the page and the label.
@@ -60,14 +61,14 @@ TEST(QuizControllerSet, DrivesTheMainWindowsFactAndQuizViews)
 
     main.selectTab(TabHaz);
     main.setSubjectOption(Haz, 1);
-    EXPECT_FALSE(state.progress.quizOrFact);
+    EXPECT_FALSE(state.learner.progress.quizOrFact);
     EXPECT_EQ(controlText(child(&main, QStringLiteral("hazQuizLbl"))), QStringLiteral("First"));
     EXPECT_TRUE(set.info().isShown()) << "the switch ran UpdateWebInfoBox";
 
     child<QCheckBox>(&main, QStringLiteral("hazQuizAnsw(0)"))->setChecked(true);
     child<QPushButton>(&main, QStringLiteral("QuizAnswBtn(3)"))->click();
-    EXPECT_EQ(state.progress.subjects[Haz].quizPos, 1);
-    EXPECT_EQ(state.progress.subjects[Haz].quizCorr, 1);
+    EXPECT_EQ(state.learner.progress.subjects[Haz].quizPos, 1);
+    EXPECT_EQ(state.learner.progress.subjects[Haz].quizCorr, 1);
     EXPECT_EQ(controlText(child(&main, QStringLiteral("hazQuizLblCorr"))), QStringLiteral("Correct: 1"));
     EXPECT_EQ(controlText(child(&main, QStringLiteral("hazQuizLbl"))), QStringLiteral("Second"));
     EXPECT_FALSE(set.info().isShown());
@@ -78,22 +79,22 @@ TEST(QuizControllerSet, DrivesTheMainWindowsFactAndQuizViews)
 
     // The restart, with the quiz view already selected, runs the window's switch.
     child<QPushButton>(&main, QStringLiteral("QuizRestartBtn(3)"))->click();
-    EXPECT_EQ(state.progress.subjects[Haz].quizPos, 0);
-    EXPECT_EQ(state.progress.subjects[Haz].quizCorr, 0);
+    EXPECT_EQ(state.learner.progress.subjects[Haz].quizPos, 0);
+    EXPECT_EQ(state.learner.progress.subjects[Haz].quizCorr, 0);
     EXPECT_EQ(controlText(child(&main, QStringLiteral("hazQuizLbl"))), QStringLiteral("First"));
     EXPECT_EQ(controlText(child(&main, QStringLiteral("hazQuizLblDone"))), QStringLiteral("Answered: 0"));
     EXPECT_EQ(controlText(child(&main, QStringLiteral("curLblQuizHazCorr"))), QStringLiteral("0"));
 
     // Back to the facts: the page of the saved position again, and the window hides.
     main.setSubjectOption(Haz, 0);
-    EXPECT_TRUE(state.progress.quizOrFact);
+    EXPECT_TRUE(state.learner.progress.quizOrFact);
     EXPECT_TRUE(factWeb->toPlainText().contains(QStringLiteral("Page two")));
     EXPECT_FALSE(set.info().isShown());
 }
 
 // Every control the fact and quiz views look up by name is on the main window, of the
 // kind they use; a misspelt name would leave a view silently without it.
-TEST(QuizControllerSet, MainWindowHasEveryNamedControlOfTheViews)
+TEST(TabUnits, MainWindowHasEveryNamedControlOfTheViews)
 {
     haztest::TestEnvironment install;
     haz::ScriptedMessages messages;

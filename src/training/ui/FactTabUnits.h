@@ -1,0 +1,65 @@
+#pragma once
+// The units of the introduction, tactics and reference tabs.
+
+#include "FactController.h"
+#include "TabUnit.h"
+
+#include <memory>
+
+namespace training {
+
+class IntroTab;
+class ProgramState;
+class ReferenceTab;
+class TabServices;
+class TacticsTab;
+
+// Tab 0: the introduction page.
+class IntroUnit : public TabUnit {
+public:
+    IntroUnit(IntroTab *tab, TabServices &services);
+    QWidget *page() const override;
+    void load() override;
+
+private:
+    IntroTab *m_tab;
+    ProgramState &m_state;
+};
+
+// Tab 6: tactics facts and the scenario list.
+class TacticsUnit : public TabUnit {
+public:
+    TacticsUnit(TacticsTab *tab, QWidget *root, TabServices &services);
+    ~TacticsUnit() override;
+    QWidget *page() const override;
+    void load() override;
+    void enter() override;
+    void resized() override;
+    FactController &facts() { return *m_facts; }
+
+private:
+    // The scenario list; not written yet (TabPlan).
+    void fillScenarioList() {}
+
+    TacticsTab *m_tab;
+    ProgramState &m_state;
+    std::unique_ptr<FactController> m_facts;
+};
+
+// Tab 7: reference pages.
+class ReferenceUnit : public TabUnit {
+public:
+    ReferenceUnit(ReferenceTab *tab, QWidget *root, TabServices &services);
+    ~ReferenceUnit() override;
+    QWidget *page() const override;
+    void load() override;
+    void enter() override;
+    FactController &facts() { return *m_facts; }
+
+private:
+    ReferenceTab *m_tab;
+    ProgramState &m_state;
+    std::unique_ptr<FactController> m_facts;
+};
+
+} // namespace training
