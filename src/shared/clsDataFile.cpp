@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <limits>
 #include <utility>
 
 namespace haz {
@@ -45,13 +46,36 @@ bool hasLineBreak(const QString &value)
     return value.contains(u'\n') || value.contains(u'\r');
 }
 
+// Positions inside a table are 32-bit: a larger file cannot be held.
+constexpr qint64 MaxFileBytes = std::numeric_limits<qint32>::max();
+const QString TooLargeText = QStringLiteral("The file is too large to be a table file");
+// Post headers hold 16-bit numbers: a post beyond this one could never be read back.
+constexpr qint32 MaxPostNumber = std::numeric_limits<qint16>::max();
+const QString TableFullText = QStringLiteral("The table holds as many posts as it can (32768)");
+
 QByteArray readWholeFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw RuntimeError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied
                                                                         : ErrPathFileAccess);
-    return file.readAll();
+    if (file.size() > MaxFileBytes)
+        throw RuntimeError(ErrPathFileAccess, TooLargeText);
+    QByteArray bytes = file.readAll();
+    if (bytes.size() > MaxFileBytes || file.error() != QFileDevice::NoError)
+        throw RuntimeError(ErrPathFileAccess, bytes.size() > MaxFileBytes ? TooLargeText : file.errorString());
+    return bytes;
+}
+
+// The file a path names, through any symbolic links, so that an update replaces the
+// file itself and not the link.
+QString followLinks(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString target = info.canonicalFilePath();
+    return target.isEmpty() ? path : target;
 }
 
 // A file marked read-only stays as it is, even for a user who could change it.
@@ -83,7 +107,7 @@ private:
 
 QStringView detail::PostTable::cellView(int column, int slot) const
 {
-    if (column < 2 || slot >= filledSlots)
+    if (column < 2 || column >= columns || slot < 0 || slot >= filledSlots)
         return {};
     const Span &span = spans[std::size_t(slot) * std::size_t(columns - 2) + std::size_t(column - 2)];
     if (span.start < 0)
@@ -357,16 +381,17 @@ bool clsDataFile::savePost(const QStringList &values)
     }
     if (refuseLineBreaks(values, m_writeFieldCount))
         return false;
+    if (m_postCounter > MaxPostNumber) {
+        noteError(TableFullText, ErrOverflow);
+        return false;
+    }
     if (!m_writeStream || !m_writeStream->isOpen()) {
         noteError(standardDescription(ErrObjectNotSet), ErrObjectNotSet);
         return false;
     }
     try {
-        QStringList lines{QString(), QString(), u'[' + QString::number(m_postCounter) + u']'};
+        writeLines(postLines(values));
         ++m_postCounter;
-        lines += values.mid(0, m_writeFieldCount);
-        lines << QString();
-        writeLines(lines);
     } catch (const RuntimeError &e) {
         noteError(e.description(), e.number());
         return false;
@@ -392,6 +417,23 @@ bool clsDataFile::exitFileWrite()
     return true;
 }
 
+QStringList clsDataFile::postLines(const QStringList &values) const
+{
+    QStringList lines{QString(), QString(), u'[' + QString::number(m_postCounter) + u']'};
+    lines += values.mid(0, m_writeFieldCount);
+    lines << QString();
+    return lines;
+}
+
+void clsDataFile::dropPostTable()
+{
+    auto table = std::make_shared<detail::PostTable>();
+    table->columns = m_numFields + 3;
+    m_data = std::move(table);
+    m_numPosts = 0;
+    m_readOk = false;
+}
+
 // A file about to be changed, read up to the end of its header.
 struct clsDataFile::ChangeSource {
     QString path;
@@ -407,10 +449,15 @@ bool clsDataFile::readHeaderForChange(const QString &path, ChangeSource &source)
     source.path = platform::resolveCaseInsensitive(path);
     if (!platform::fileExists(source.path))
         return false;
+    source.path = followLinks(source.path);
     source.bytes = readWholeFile(source.path);
     source.text = codec::decode(source.bytes, encoding());
     source.lines = TableLines(source.text);
-    return readTableName(source.lines) && readFieldNames(source.lines);
+    if (!readTableName(source.lines) || !readFieldNames(source.lines))
+        return false;
+    // The field list now belongs to this file; the posts of an earlier read do not.
+    dropPostTable();
+    return true;
 }
 
 bool clsDataFile::addPost(const QString &path, const QStringList &values)
@@ -431,26 +478,47 @@ bool clsDataFile::addPost(const QString &path, const QStringList &values)
     if (refuseLineBreaks(values, m_writeFieldCount))
         return false;
 
-    refuseReadOnly(resolved);
-    m_writeStream = std::make_unique<QFile>(resolved);
-    if (!m_writeStream->open(QIODevice::WriteOnly | QIODevice::Append)) {
-        m_writeStream.reset();
-        throw RuntimeError(ErrPermissionDenied);
+    if (m_postCounter > MaxPostNumber) {
+        noteError(TableFullText, ErrOverflow);
+        return false;
     }
+
     // A UTF-16 file cut in the middle of a character would shift every byte we add.
+    QByteArray post;
     const bool hasMark = bytes.startsWith(codec::fileStart(codec::Encoding::Utf16));
     if (encoding() == codec::Encoding::Utf16 && (bytes.size() - (hasMark ? 2 : 0)) % 2 != 0)
-        m_writeStream->write("\0", 1);
-    const bool saved = savePost(values);
-    m_writeStream->close();
-    m_writeStream.reset();
-    return saved;
+        post.append('\0');
+    QString postText;
+    for (const QString &line : postLines(values))
+        postText += line + codec::lineEnd;
+    post += codec::encode(postText, encoding());
+    appendWhole(resolved, bytes.size(), post);
+    ++m_postCounter;
+    return true;
+}
+
+// Appends `post` to the file of `oldSize` bytes and forces it to the disk; when that
+// fails (a full disk) the file is cut back to its old size, so that it never holds
+// part of a post, and the failure is a RuntimeError.
+void clsDataFile::appendWhole(const QString &path, qint64 oldSize, const QByteArray &post)
+{
+    refuseReadOnly(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        throw RuntimeError(ErrPermissionDenied);
+    if (file.size() != oldSize)
+        throw RuntimeError(ErrPathFileAccess, QStringLiteral("The file changed while it was being read"));
+    if (file.write(post) == post.size() && platform::flushToDisk(file))
+        return;
+    const QString error = file.errorString();
+    file.resize(oldSize);
+    platform::flushToDisk(file);
+    throw RuntimeError(ErrPathFileAccess, error);
 }
 
 QString clsDataFile::temporaryFileFor(const QString &path)
 {
-    return QFileInfo(path).absoluteDir().filePath(
-        u'~' + QString::number(platform::processNumber()) + QStringLiteral(".ini"));
+    return platform::temporaryFileIn(QFileInfo(followLinks(path)).absolutePath());
 }
 
 bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qint32 postNr,
@@ -506,17 +574,22 @@ bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qin
     };
     QString newLine = value;
     if (appendLine) {
+        // A last line cut after its CR only needs the LF; a second CR would join its value.
         if (!text.isEmpty() && !text.endsWith(u'\n'))
-            newLine.prepend(codec::lineEnd);
+            newLine.prepend(text.endsWith(u'\r') ? QStringView(u"\n") : codec::lineEnd);
         newLine += codec::lineEnd;
     }
     QByteArray out;
-    out.reserve(bytes.size() + newLine.size() * 2);
+    out.reserve(bytes.size() + newLine.size() * 2 + 1);
     out += QByteArrayView(bytes).first(toByte(valueStart));
+    // As when appending a post: a cut UTF-16 file is padded to a whole character.
+    if (appendLine && !m_nonUniCodeMode && (bytes.size() - (hasMark ? 2 : 0)) % 2 != 0)
+        out.append('\0');
     out += codec::encode(newLine, encoding());
     out += QByteArrayView(bytes).sliced(toByte(valueEnd));
 
     refuseReadOnly(resolved);
+    platform::removeStaleTemporaryFiles(QFileInfo(resolved).absolutePath());
     const QString temporary = temporaryFileFor(resolved);
     TemporaryFileGuard guard(temporary);
     {
@@ -531,7 +604,7 @@ bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qin
     if (!platform::replaceFile(temporary, resolved))
         throw RuntimeError(ErrPathFileAccess);
     guard.release();
-    platform::setHidden(resolved, true);
+    platform::setHidden(platform::resolveCaseInsensitive(path), true);
     return true;
 }
 

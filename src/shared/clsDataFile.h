@@ -115,6 +115,9 @@ private:
     int fieldColumn(const QString &name) const;
     bool refuseLineBreaks(const QStringList &values, qsizetype count);
     void writeLines(const QStringList &lines);
+    QStringList postLines(const QStringList &values) const;
+    void dropPostTable();
+    void appendWhole(const QString &path, qint64 oldSize, const QByteArray &post);
 
     bool m_nonUniCodeMode = false;
     QString m_tableName;

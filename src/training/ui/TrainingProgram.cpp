@@ -8,6 +8,7 @@
 #include "ProgramState.h"
 #include "ProgressFile.h"
 #include "RuntimeError.h"
+#include "StorageCheck.h"
 #include "basCaptions.h"
 #include "basMain.h"
 #include "basMainUi.h"
@@ -89,6 +90,8 @@ TrainingProgram::StartResult TrainingProgram::Main()
             return StartResult::Failed;
         }
         basMain::loadContentLists(m_state);
+        if (!haz::platform::checkDocumentsFolder(messages, QStringLiteral("Main")))
+            return StartResult::Failed;
         if (!basMain::createShellObject(messages) || !basMain::createFileSystemObject(messages))
             return StartResult::Failed;
         const QString documents = haz::platform::documentsFolder();
@@ -104,6 +107,8 @@ TrainingProgram::StartResult TrainingProgram::Main()
             m_state.userFileStem.clear();
         }
         m_state.userFile = progress::progressFilePath(documents, m_state.langCode, m_state.userFileStem);
+        if (!haz::platform::checkProgressFile(m_state.userFile, messages, QStringLiteral("Main")))
+            return StartResult::Failed;
         progress::createIfMissing(haz::platform::joinPath(m_state.installDir, QStringLiteral("user.ini")),
                                   m_state.userFile);
 
