@@ -1,0 +1,64 @@
+#include "TableFileIo.h"
+
+#include "Conversions.h"
+#include "RuntimeError.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace haz::tablefile {
+
+// Skips lines up to the next one that begins with "[" and reads its post number.
+// A number that is not a 16-bit whole number is a RuntimeError.
+PostHeader readPostHeader(TableLines &lines)
+{
+    for (;;) {
+        if (lines.atEnd())
+            return {};
+        const QStringView line = lines.readLine();
+        if (!line.startsWith(u'['))
+            continue;
+        if (line.size() < 2)
+            throw RuntimeError(ErrInvalidCall);
+        return {conv::toInt16(line.sliced(1, line.size() - 2)), true};
+    }
+}
+
+bool hasLineBreak(const QString &value)
+{
+    return value.contains(u'\n') || value.contains(u'\r');
+}
+
+QByteArray readWholeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied
+                                                                        : ErrPathFileAccess);
+    if (file.size() > MaxFileBytes)
+        throw RuntimeError(ErrPathFileAccess, TooLargeText);
+    QByteArray bytes = file.readAll();
+    if (bytes.size() > MaxFileBytes || file.error() != QFileDevice::NoError)
+        throw RuntimeError(ErrPathFileAccess, bytes.size() > MaxFileBytes ? TooLargeText : file.errorString());
+    return bytes;
+}
+
+// The file a path names, through any symbolic links, so that an update replaces the
+// file itself and not the link.
+QString followLinks(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString target = info.canonicalFilePath();
+    return target.isEmpty() ? path : target;
+}
+
+// A file marked read-only stays as it is, even for a user who could change it.
+void refuseReadOnly(const QString &path)
+{
+    if (!QFileInfo(path).isWritable() || !(QFile::permissions(path) & QFile::WriteOwner))
+        throw RuntimeError(ErrPermissionDenied);
+}
+
+} // namespace haz::tablefile
