@@ -18,9 +18,9 @@ void lookEverywhere(const haz::clsDataFile &f)
         FUZZ_CHECK(column.size() == lastSlot + 1);
     QStringList names = f.fieldNames();
     names << QStringLiteral("no such field");
-    const qint32 slots = std::min(lastSlot + 2, 64);
+    const qint32 slotsToAsk = std::min(lastSlot + 2, 64);
     for (const QString &name : names) {
-        for (qint32 slot = 0; slot < slots; ++slot)
+        for (qint32 slot = 0; slot < slotsToAsk; ++slot)
             (void)f.getPostPosField(slot, name);
         const haz::FindResult none = f.findPosts(name, QStringLiteral("\x01"));
         if (none.isOneDimensional()) {
