@@ -98,6 +98,14 @@ public:
     bool UpdateFieldPost(const QString &path, const QString &field, qint32 postNr,
                          const QString &value);
 
+    // Several fields of one post in one rewrite of the file. The file and each result
+    // are those that UpdateFieldPost would give for the fields one after the other.
+    struct FieldValue {
+        QString field;
+        QString value;
+    };
+    QList<bool> UpdateFieldsPost(const QString &path, qint32 postNr, const QList<FieldValue> &fields);
+
     const QString &lastErrorText() const { return m_lastErrorText; }
     qint32 lastErrorNumber() const { return m_lastErrorNumber; }
 
@@ -117,6 +125,8 @@ private:
     void writeLines(const QStringList &lines);
     QStringList postLines(const QStringList &values) const;
     void dropPostTable();
+    bool seekPost(TableLines &lines, qint32 postNr) const;
+    void replaceWith(const ChangeSource &source, const QString &path, const QByteArray &out);
     void appendWhole(const QString &path, qint64 oldSize, const QByteArray &post);
 
     bool m_nonUniCodeMode = false;

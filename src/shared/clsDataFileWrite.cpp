@@ -239,6 +239,18 @@ void clsDataFile::appendWhole(const QString &path, qint64 oldSize, const QByteAr
     throw RuntimeError(ErrPathFileAccess, error);
 }
 
+// Moves `lines` to the first value of the post numbered `postNr`; False when there is
+// none. A file that ends inside a post it skips is a RuntimeError.
+bool clsDataFile::seekPost(TableLines &lines, qint32 postNr) const
+{
+    PostHeader header = readPostHeader(lines);
+    while (header.found && header.number != postNr) {
+        lines.skipLines(m_numFields);
+        header = readPostHeader(lines);
+    }
+    return header.found;
+}
+
 QString clsDataFile::temporaryFileFor(const QString &path)
 {
     return platform::temporaryFileIn(QFileInfo(followLinks(path)).absolutePath());
@@ -250,7 +262,6 @@ bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qin
     ChangeSource source;
     if (!readHeaderForChange(path, source))
         return false;
-    const QString &resolved = source.path;
     const QByteArray &bytes = source.bytes;
     const QString &text = source.text;
     TableLines &lines = source.lines;
@@ -267,12 +278,7 @@ bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qin
     qsizetype valueEnd = 0;
     bool appendLine = false;
     try {
-        PostHeader header = readPostHeader(lines);
-        while (header.found && header.number != postNr) {
-            lines.skipLines(m_numFields);
-            header = readPostHeader(lines);
-        }
-        if (!header.found) {
+        if (!seekPost(lines, postNr)) {
             noteError(QStringLiteral("No post numbered %1").arg(postNr), ErrSubscript);
             return false;
         }
@@ -311,6 +317,15 @@ bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qin
     out += codec::encode(newLine, encoding());
     out += QByteArrayView(bytes).sliced(toByte(valueEnd));
 
+    replaceWith(source, path, out);
+    return true;
+}
+
+// Puts `out` in the place of the source file through a flushed temporary file, and
+// leaves the file hidden under the name the caller used.
+void clsDataFile::replaceWith(const ChangeSource &source, const QString &path, const QByteArray &out)
+{
+    const QString &resolved = source.path;
     refuseReadOnly(resolved);
     platform::removeStaleTemporaryFiles(QFileInfo(resolved).absolutePath());
     const QString temporary = temporaryFileFor(resolved);
@@ -328,7 +343,69 @@ bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qin
         throw RuntimeError(ErrPathFileAccess);
     guard.release();
     platform::setHidden(platform::resolveCaseInsensitive(path), true);
-    return true;
+}
+
+QList<bool> clsDataFile::UpdateFieldsPost(const QString &path, qint32 postNr, const QList<FieldValue> &fields)
+{
+    QList<bool> results(fields.size(), false);
+    ChangeSource source;
+    if (!readHeaderForChange(path, source))
+        return results;
+    // Where each value line of the post lies, in characters.
+    std::vector<std::pair<qsizetype, qsizetype>> spots;
+    try {
+        if (!seekPost(source.lines, postNr)) {
+            noteError(QStringLiteral("No post numbered %1").arg(postNr), ErrSubscript);
+            return results;
+        }
+        for (qint32 k = 0; k < m_numFields && !source.lines.atEnd(); ++k) {
+            const qsizetype start = source.lines.position();
+            spots.emplace_back(start, start + source.lines.readLine().size());
+        }
+    } catch (const RuntimeError &e) {
+        noteError(e.description(), e.number());
+        return results;
+    }
+    if (qsizetype(spots.size()) < m_numFields) {
+        // A post cut by the end of the file: one update at a time knows how to add to it.
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            results[i] = UpdateFieldPost(path, fields[i].field, postNr, fields[i].value);
+        return results;
+    }
+    // The last value given for a field is the one that stays, as with single updates.
+    std::vector<const QString *> newValues(spots.size(), nullptr);
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const int column = fieldColumn(fields[i].field);
+        if (column == -1)
+            continue;
+        if (hasLineBreak(fields[i].value)) {
+            noteError(LineBreakText, ErrInvalidCall);
+            continue;
+        }
+        newValues[std::size_t(column - 2)] = &fields[i].value;
+        results[i] = true;
+    }
+    if (!results.contains(true))
+        return results;
+
+    const QByteArray &bytes = source.bytes;
+    const qsizetype mark = !m_nonUniCodeMode && bytes.startsWith(codec::fileStart(codec::Encoding::Utf16)) ? 2 : 0;
+    const auto toByte = [&](qsizetype chars) {
+        return std::min<qsizetype>(m_nonUniCodeMode ? chars : mark + 2 * chars, bytes.size());
+    };
+    QByteArray out;
+    out.reserve(bytes.size() + 1024);
+    qsizetype copied = 0; // bytes of the source already in `out`
+    for (std::size_t k = 0; k < spots.size(); ++k) {
+        if (!newValues[k])
+            continue;
+        out += QByteArrayView(bytes).sliced(copied, toByte(spots[k].first) - copied);
+        out += codec::encode(*newValues[k], encoding());
+        copied = toByte(spots[k].second);
+    }
+    out += QByteArrayView(bytes).sliced(copied);
+    replaceWith(source, path, out);
+    return results;
 }
 
 } // namespace haz

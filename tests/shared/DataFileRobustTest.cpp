@@ -195,3 +195,29 @@ TEST_F(DataFileRobust, TemporaryFilesAreHiddenAndThoseOfEndedProcessesRemoved)
     const QStringList left = QDir(env.documentsFolder()).entryList({"*~*"}, QDir::Files | QDir::Hidden);
     EXPECT_EQ(left, QStringList({alive, "~notes.ini"}));
 }
+
+TEST_F(DataFileRobust, SeveralFieldsInOneRewriteEqualOneUpdateAfterTheOther)
+{
+    const QList<clsDataFile::FieldValue> fields{{"Score", "7"}, {"Nope", "x"}, {"note", "åäö"},
+                                                {"Name", "two\nlines"}, {"Score", "8"}};
+    // A whole post, and a post cut short by the end of the file.
+    for (const QByteArray &start : {QByteArray(), QByteArray("\r\n\r\n[5]\r\ncut")}) {
+        const QString one = buildTable(3);
+        writeFile(one, readFile(one) + start);
+        const QString other = path(QStringLiteral("other.ini"));
+        writeFile(other, readFile(one));
+        const qint32 post = start.isEmpty() ? 1 : 5;
+
+        clsDataFile single;
+        single.setNonUniCodeMode(true);
+        QList<bool> expected;
+        for (const auto &[field, value] : fields)
+            expected << single.UpdateFieldPost(one, field, post, value);
+        clsDataFile batch;
+        batch.setNonUniCodeMode(true);
+        EXPECT_EQ(batch.UpdateFieldsPost(other, post, fields), expected);
+        EXPECT_EQ(readFile(other), readFile(one));
+        EXPECT_TRUE(platform::isHidden(other));
+        EXPECT_EQ(batch.UpdateFieldsPost(other, 9, fields), QList<bool>(fields.size(), false));
+    }
+}
