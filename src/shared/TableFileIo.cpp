@@ -43,6 +43,32 @@ QByteArray readWholeFile(const QString &path)
     return bytes;
 }
 
+QString readDecoded(const QString &path, codec::Encoding encoding)
+{
+    if (encoding == codec::Encoding::Utf16)
+        return codec::decode(readWholeFile(path), encoding);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied
+                                                                        : ErrPathFileAccess);
+    if (file.size() > MaxFileBytes)
+        throw RuntimeError(ErrPathFileAccess, TooLargeText);
+    QString text;
+    text.reserve(file.size());
+    constexpr qint64 Piece = 1 << 20;
+    while (!file.atEnd()) {
+        const QByteArray piece = file.read(Piece);
+        if (piece.isEmpty())
+            break;
+        text += codec::decode(piece, encoding);
+        if (text.size() > MaxFileBytes)
+            throw RuntimeError(ErrPathFileAccess, TooLargeText);
+    }
+    if (file.error() != QFileDevice::NoError)
+        throw RuntimeError(ErrPathFileAccess, file.errorString());
+    return text;
+}
+
 // The file a path names, through any symbolic links, so that an update replaces the
 // file itself and not the link.
 QString followLinks(const QString &path)

@@ -3,6 +3,7 @@
 // file access both use. Not for use outside clsDataFile.
 
 #include "TableLines.h"
+#include "TextCodec.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,6 +37,10 @@ bool hasLineBreak(const QString &value);
 
 // The whole file; RuntimeError 70 or 75 when it cannot be read or is too large.
 QByteArray readWholeFile(const QString &path);
+
+// The whole file decoded. An 8-bit file is decoded piece by piece, so that its bytes
+// and its text are never held whole at the same time.
+QString readDecoded(const QString &path, codec::Encoding encoding);
 
 // The file a path names, through any symbolic links, so that an update replaces the
 // file itself and not the link.

@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <limits>
+#include <string>
 #include <utility>
 
 namespace haz {
@@ -22,10 +22,22 @@ QStringView detail::PostTable::cellView(int column, int slot) const
 {
     if (column < 2 || column >= columns || slot < 0 || slot >= filledSlots)
         return {};
-    const Span &span = spans[std::size_t(slot) * std::size_t(columns - 2) + std::size_t(column - 2)];
-    if (span.start < 0)
+    const Row &row = rows[std::size_t(slot)];
+    if (column - 2 >= row.present)
         return {};
-    return QStringView(text).sliced(span.start, span.length);
+    // Walk the post's lines to the one asked for; lines end as TableLines reads them.
+    const char16_t *data = reinterpret_cast<const char16_t *>(text.utf16());
+    const qsizetype size = text.size();
+    qsizetype start = row.start;
+    for (int skip = column - 2; skip > 0; --skip) {
+        const char16_t *end = std::char_traits<char16_t>::find(data + start, std::size_t(size - start), u'\n');
+        start = end ? end - data + 1 : size;
+    }
+    const char16_t *found = std::char_traits<char16_t>::find(data + start, std::size_t(size - start), u'\n');
+    qsizetype end = found ? found - data : size;
+    if (end > start && data[end - 1] == u'\r')
+        --end;
+    return QStringView(text).sliced(start, end - start);
 }
 
 QString detail::PostTable::cell(int column, int slot) const
@@ -92,7 +104,7 @@ bool clsDataFile::readData(const QString &path)
     if (!platform::fileExists(resolved))
         return false;
     try {
-        const QString text = codec::decode(readWholeFile(resolved), encoding());
+        const QString text = readDecoded(resolved, encoding());
         TableLines lines(text);
         if (!readTableName(lines) || !readFieldNames(lines))
             return false;
@@ -143,23 +155,19 @@ bool clsDataFile::readPosts(TableLines &lines, const QString &text)
     auto table = std::make_shared<detail::PostTable>();
     table->text = text;
     table->columns = m_numFields + 3;
-    const std::size_t valueColumns = std::size_t(m_numFields) + 1;
+    const qsizetype valueColumns = qsizetype(m_numFields) + 1;
     int p = 0;
     bool ok = true;
     try {
         while (!lines.atEnd()) {
             if (!readPostHeader(lines).found)
                 continue;
-            table->spans.resize((std::size_t(p) + 1) * valueColumns);
-            detail::PostTable::Span *row = &table->spans[std::size_t(p) * valueColumns];
-            for (std::size_t c = 0; c < valueColumns; ++c) {
-                if (lines.atEnd()) {
-                    row[c] = {};
-                    continue;
-                }
-                const QStringView value = lines.readLine();
-                row[c] = {qint32(value.data() - text.constData()), qint32(value.size())};
+            detail::PostTable::Row row{qint32(lines.position()), 0};
+            while (row.present < valueColumns && !lines.atEnd()) {
+                lines.skipLines(1);
+                ++row.present;
             }
+            table->rows.push_back(row);
             ++p;
         }
     } catch (const RuntimeError &e) {
