@@ -20,7 +20,20 @@ PostHeader readPostHeader(TableLines &lines)
             continue;
         if (line.size() < 2)
             throw RuntimeError(ErrInvalidCall);
-        return {conv::toInt16(line.sliced(1, line.size() - 2)), true};
+        const QStringView number = line.sliced(1, line.size() - 2);
+        // Headers written by the class are plain digits: read those without the
+        // general conversion, which accepts much more and costs more per post.
+        if (!number.isEmpty() && number.size() <= 4) {
+            qint32 value = 0;
+            bool digits = true;
+            for (const QChar c : number) {
+                digits = digits && c >= u'0' && c <= u'9';
+                value = value * 10 + (c.unicode() - u'0');
+            }
+            if (digits)
+                return {value, true};
+        }
+        return {conv::toInt16(number), true};
     }
 }
 
