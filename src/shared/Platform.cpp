@@ -8,7 +8,15 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include <QMutex>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <cerrno>
+#include <limits>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace haz::platform {
@@ -56,9 +64,13 @@ void setInstallationFolder(const QString &folder)
 
 QString documentsFolder()
 {
+    // Without a home folder there is no documents folder: never fall back to the root.
+    const QString home = QFile::decodeName(qgetenv("HOME"));
+    if (home.isEmpty() || QDir::isRelativePath(home))
+        return {};
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
-        folder = QDir::homePath();
+        folder = home;
     QDir().mkpath(folder);
     return folder;
 }
@@ -136,9 +148,61 @@ bool flushToDisk(QFile &file)
     return ::fsync(file.handle()) == 0;
 }
 
+namespace {
+void syncFolderOf(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return; // the rename itself went through; only its durability is less certain
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool processRuns(qint64 pid)
+{
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+        return false;
+    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
+}
+} // namespace
+
 bool replaceFile(const QString &from, const QString &to)
 {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return false;
+    syncFolderOf(to);
+    return true;
+}
+
+QString temporaryFileIn(const QString &folder)
+{
+    return QDir(folder).filePath(QStringLiteral(".~") + QString::number(processNumber())
+                                 + QStringLiteral(".ini"));
+}
+
+void removeStaleTemporaryFiles(const QString &folder)
+{
+    static QMutex mutex;
+    static QSet<QString> looked;
+    const QString key = QDir(folder).absolutePath();
+    {
+        QMutexLocker lock(&mutex);
+        if (looked.contains(key))
+            return;
+        looked.insert(key);
+    }
+    static const QRegularExpression name(QStringLiteral("^\\.?~(\\d{1,18})\\.ini$"));
+    const QDir dir(key);
+    const QStringList entries = dir.entryList({QStringLiteral("*~*.ini")}, QDir::Files | QDir::Hidden);
+    for (const QString &entry : entries) {
+        const QRegularExpressionMatch m = name.match(entry);
+        if (!m.hasMatch())
+            continue;
+        const qint64 pid = m.captured(1).toLongLong();
+        if (pid != processNumber() && !processRuns(pid))
+            QFile::remove(dir.filePath(entry));
+    }
 }
 
 qint64 processNumber()

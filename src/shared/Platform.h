@@ -13,7 +13,8 @@ namespace haz::platform {
 QString installationFolder();
 void setInstallationFolder(const QString &folder); // empty restores the default
 
-// The user's documents folder; created when it is missing.
+// The user's documents folder; created when it is missing. Empty when HOME does not
+// name a home folder.
 QString documentsFolder();
 
 // The existing path whose components match `path` without regard to letter case;
@@ -28,8 +29,17 @@ bool isHidden(const QString &path);
 
 // Forces what was written to `file` onto the disk.
 bool flushToDisk(QFile &file);
-// Puts `from` in the place of `to` in one step; both must be in the same folder.
+// Puts `from` in the place of `to` in one step; both must be in the same folder. The
+// folder is flushed too, so that the new name survives a power cut.
 bool replaceFile(const QString &from, const QString &to);
+
+// The temporary file this process writes beside a file it updates: hidden by its
+// leading dot, and named by the process number so that no two processes share one.
+QString temporaryFileIn(const QString &folder);
+// Removes the temporary files of processes that no longer run from `folder` (also
+// those of the older visible form "~<number>.ini"). Looks at each folder once per
+// process.
+void removeStaleTemporaryFiles(const QString &folder);
 
 // Identifies the running process, for temporary file names.
 qint64 processNumber();

@@ -1,5 +1,7 @@
 #include "TextCodec.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <cstring>
 
@@ -58,8 +60,12 @@ QString decodeUtf16(const QByteArray &bytes)
     QString out(units + (oddByte ? 1 : 0), Qt::Uninitialized);
     char16_t *dst = reinterpret_cast<char16_t *>(out.data());
     const auto *src = reinterpret_cast<const unsigned char *>(bytes.constData()) + start;
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    std::memcpy(dst, src, std::size_t(units) * 2);
+#else
     for (qsizetype i = 0; i < units; ++i)
         dst[i] = char16_t(src[2 * i] | (src[2 * i + 1] << 8));
+#endif
     // Surrogates must come in pairs; a lone half means nothing.
     for (qsizetype i = 0; i < units; ++i) {
         const char16_t c = dst[i];

@@ -3,92 +3,41 @@
 #include "Conversions.h"
 #include "Platform.h"
 #include "RuntimeError.h"
+#include "TableFileIo.h"
 #include "TableLines.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <string>
 #include <utility>
 
 namespace haz {
 
-namespace {
-
-const QString FieldPrefix = QStringLiteral("FieldName=");
-const QString WrongHeadText = QStringLiteral("Felaktigt filnamn, tabellnamn, inga fält");
-const QString TooFewText = QStringLiteral("Too few parameters");
-const QString LineBreakText = QStringLiteral("A value may not contain a line break");
-
-struct PostHeader {
-    qint32 number = -1;
-    bool found = false;
-};
-
-// Skips lines up to the next one that begins with "[" and reads its post number.
-// A number that is not a 16-bit whole number is a RuntimeError.
-PostHeader readPostHeader(TableLines &lines)
-{
-    for (;;) {
-        if (lines.atEnd())
-            return {};
-        const QStringView line = lines.readLine();
-        if (!line.startsWith(u'['))
-            continue;
-        if (line.size() < 2)
-            throw RuntimeError(ErrInvalidCall);
-        return {conv::toInt16(line.sliced(1, line.size() - 2)), true};
-    }
-}
-
-bool hasLineBreak(const QString &value)
-{
-    return value.contains(u'\n') || value.contains(u'\r');
-}
-
-QByteArray readWholeFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied
-                                                                        : ErrPathFileAccess);
-    return file.readAll();
-}
-
-// A file marked read-only stays as it is, even for a user who could change it.
-void refuseReadOnly(const QString &path)
-{
-    if (!QFileInfo(path).isWritable() || !(QFile::permissions(path) & QFile::WriteOwner))
-        throw RuntimeError(ErrPermissionDenied);
-}
-
-// Removes the temporary file unless the update went through.
-class TemporaryFileGuard {
-public:
-    explicit TemporaryFileGuard(QString path) : m_path(std::move(path)) {}
-    ~TemporaryFileGuard()
-    {
-        if (!m_released)
-            QFile::remove(m_path);
-    }
-    void release() { m_released = true; }
-
-private:
-    QString m_path;
-    bool m_released = false;
-};
-
-} // namespace
+using namespace tablefile;
 
 // ---------------------------------------------------------------- post table
 
 QStringView detail::PostTable::cellView(int column, int slot) const
 {
-    if (column < 2 || slot >= filledSlots)
+    if (column < 2 || column >= columns || slot < 0 || slot >= filledSlots)
         return {};
-    const Span &span = spans[std::size_t(slot) * std::size_t(columns - 2) + std::size_t(column - 2)];
-    if (span.start < 0)
+    const Row &row = rows[std::size_t(slot)];
+    if (column - 2 >= row.present)
         return {};
-    return QStringView(text).sliced(span.start, span.length);
+    // Walk the post's lines to the one asked for; lines end as TableLines reads them.
+    const char16_t *data = reinterpret_cast<const char16_t *>(text.utf16());
+    const qsizetype size = text.size();
+    qsizetype start = row.start;
+    for (int skip = column - 2; skip > 0; --skip) {
+        const char16_t *end = std::char_traits<char16_t>::find(data + start, std::size_t(size - start), u'\n');
+        start = end ? end - data + 1 : size;
+    }
+    const char16_t *found = std::char_traits<char16_t>::find(data + start, std::size_t(size - start), u'\n');
+    qsizetype end = found ? found - data : size;
+    if (end > start && data[end - 1] == u'\r')
+        --end;
+    return QStringView(text).sliced(start, end - start);
 }
 
 QString detail::PostTable::cell(int column, int slot) const
@@ -155,7 +104,7 @@ bool clsDataFile::readData(const QString &path)
     if (!platform::fileExists(resolved))
         return false;
     try {
-        const QString text = codec::decode(readWholeFile(resolved), encoding());
+        const QString text = readDecoded(resolved, encoding());
         TableLines lines(text);
         if (!readTableName(lines) || !readFieldNames(lines))
             return false;
@@ -206,23 +155,19 @@ bool clsDataFile::readPosts(TableLines &lines, const QString &text)
     auto table = std::make_shared<detail::PostTable>();
     table->text = text;
     table->columns = m_numFields + 3;
-    const std::size_t valueColumns = std::size_t(m_numFields) + 1;
+    const qsizetype valueColumns = qsizetype(m_numFields) + 1;
     int p = 0;
     bool ok = true;
     try {
         while (!lines.atEnd()) {
             if (!readPostHeader(lines).found)
                 continue;
-            table->spans.resize((std::size_t(p) + 1) * valueColumns);
-            detail::PostTable::Span *row = &table->spans[std::size_t(p) * valueColumns];
-            for (std::size_t c = 0; c < valueColumns; ++c) {
-                if (lines.atEnd()) {
-                    row[c] = {};
-                    continue;
-                }
-                const QStringView value = lines.readLine();
-                row[c] = {qint32(value.data() - text.constData()), qint32(value.size())};
+            detail::PostTable::Row row{qint32(lines.position()), 0};
+            while (row.present < valueColumns && !lines.atEnd()) {
+                lines.skipLines(1);
+                ++row.present;
             }
+            table->rows.push_back(row);
             ++p;
         }
     } catch (const RuntimeError &e) {
@@ -287,252 +232,6 @@ QList<QStringList> clsDataFile::allReadData() const
         data << columnValues;
     }
     return data;
-}
-
-// ---------------------------------------------------------------- writing
-
-bool clsDataFile::refuseLineBreaks(const QStringList &values, qsizetype count)
-{
-    for (qsizetype i = 0; i < count && i < values.size(); ++i) {
-        if (hasLineBreak(values[i])) {
-            noteError(LineBreakText, ErrInvalidCall);
-            return true;
-        }
-    }
-    return false;
-}
-
-void clsDataFile::writeLines(const QStringList &lines)
-{
-    QString text;
-    for (const QString &line : lines) {
-        text += line;
-        text += codec::lineEnd;
-    }
-    const QByteArray bytes = codec::encode(text, encoding());
-    if (m_writeStream->write(bytes) != bytes.size())
-        throw RuntimeError(ErrPathFileAccess, m_writeStream->errorString());
-}
-
-bool clsDataFile::createFileNHead(const QString &name, const QString &folder, const QString &table,
-                                  const QStringList &fields)
-{
-    if (name.isEmpty() || table.isEmpty() || fields.isEmpty()) {
-        m_lastErrorText = WrongHeadText;
-        return false;
-    }
-    if (hasLineBreak(table) || refuseLineBreaks(fields, fields.size())) {
-        noteError(LineBreakText, ErrInvalidCall);
-        return false;
-    }
-    const QString path =
-        platform::joinPath(folder.isEmpty() ? platform::installationFolder() : folder, name);
-    m_writeStream = std::make_unique<QFile>(path);
-    try {
-        if (!m_writeStream->open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw RuntimeError(QFileInfo(path).absoluteDir().exists() ? ErrPermissionDenied
-                                                                      : ErrPathNotFound);
-        const QByteArray start = codec::fileStart(encoding());
-        if (m_writeStream->write(start) != start.size())
-            throw RuntimeError(ErrPathFileAccess, m_writeStream->errorString());
-        QStringList lines{u'[' + table + u']'};
-        for (const QString &field : fields)
-            lines << FieldPrefix + field;
-        writeLines(lines);
-    } catch (const RuntimeError &e) {
-        noteError(e.description(), e.number());
-        m_writeStream.reset();
-        return false;
-    }
-    m_writeFieldCount = qint32(fields.size());
-    m_postCounter = 0;
-    return true;
-}
-
-bool clsDataFile::savePost(const QStringList &values)
-{
-    if (values.size() < m_writeFieldCount) {
-        m_lastErrorText = TooFewText;
-        return false;
-    }
-    if (refuseLineBreaks(values, m_writeFieldCount))
-        return false;
-    if (!m_writeStream || !m_writeStream->isOpen()) {
-        noteError(standardDescription(ErrObjectNotSet), ErrObjectNotSet);
-        return false;
-    }
-    try {
-        QStringList lines{QString(), QString(), u'[' + QString::number(m_postCounter) + u']'};
-        ++m_postCounter;
-        lines += values.mid(0, m_writeFieldCount);
-        lines << QString();
-        writeLines(lines);
-    } catch (const RuntimeError &e) {
-        noteError(e.description(), e.number());
-        return false;
-    }
-    return true;
-}
-
-bool clsDataFile::exitFileWrite()
-{
-    if (!m_writeStream || !m_writeStream->isOpen()) {
-        noteError(standardDescription(ErrObjectNotSet), ErrObjectNotSet);
-        m_writeStream.reset();
-        return false;
-    }
-    const bool flushed = m_writeStream->flush();
-    const QString error = m_writeStream->errorString();
-    m_writeStream->close();
-    m_writeStream.reset();
-    if (!flushed) {
-        noteError(error, ErrPathFileAccess);
-        return false;
-    }
-    return true;
-}
-
-// A file about to be changed, read up to the end of its header.
-struct clsDataFile::ChangeSource {
-    QString path;
-    QByteArray bytes;
-    QString text;
-    TableLines lines{QStringView()};
-};
-
-// False when the file is missing or its header unreadable; a file that exists but
-// cannot be opened is a RuntimeError.
-bool clsDataFile::readHeaderForChange(const QString &path, ChangeSource &source)
-{
-    source.path = platform::resolveCaseInsensitive(path);
-    if (!platform::fileExists(source.path))
-        return false;
-    source.bytes = readWholeFile(source.path);
-    source.text = codec::decode(source.bytes, encoding());
-    source.lines = TableLines(source.text);
-    return readTableName(source.lines) && readFieldNames(source.lines);
-}
-
-bool clsDataFile::addPost(const QString &path, const QStringList &values)
-{
-    ChangeSource source;
-    if (!readHeaderForChange(path, source))
-        return false;
-    const QString &resolved = source.path;
-    const QByteArray &bytes = source.bytes;
-    const QString &text = source.text;
-    TableLines &lines = source.lines;
-    m_writeFieldCount = m_numFields;
-    m_postCounter = readPosts(lines, text) ? m_numPosts : 0;
-    if (values.size() < m_writeFieldCount) {
-        m_lastErrorText = TooFewText;
-        return false;
-    }
-    if (refuseLineBreaks(values, m_writeFieldCount))
-        return false;
-
-    refuseReadOnly(resolved);
-    m_writeStream = std::make_unique<QFile>(resolved);
-    if (!m_writeStream->open(QIODevice::WriteOnly | QIODevice::Append)) {
-        m_writeStream.reset();
-        throw RuntimeError(ErrPermissionDenied);
-    }
-    // A UTF-16 file cut in the middle of a character would shift every byte we add.
-    const bool hasMark = bytes.startsWith(codec::fileStart(codec::Encoding::Utf16));
-    if (encoding() == codec::Encoding::Utf16 && (bytes.size() - (hasMark ? 2 : 0)) % 2 != 0)
-        m_writeStream->write("\0", 1);
-    const bool saved = savePost(values);
-    m_writeStream->close();
-    m_writeStream.reset();
-    return saved;
-}
-
-QString clsDataFile::temporaryFileFor(const QString &path)
-{
-    return QFileInfo(path).absoluteDir().filePath(
-        u'~' + QString::number(platform::processNumber()) + QStringLiteral(".ini"));
-}
-
-bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qint32 postNr,
-                                  const QString &value)
-{
-    ChangeSource source;
-    if (!readHeaderForChange(path, source))
-        return false;
-    const QString &resolved = source.path;
-    const QByteArray &bytes = source.bytes;
-    const QString &text = source.text;
-    TableLines &lines = source.lines;
-    const int column = fieldColumn(field);
-    if (column == -1)
-        return false;
-    if (hasLineBreak(value)) {
-        noteError(LineBreakText, ErrInvalidCall);
-        return false;
-    }
-
-    // Find where the old value lies: the post is found by the number in its header.
-    qsizetype valueStart = 0;
-    qsizetype valueEnd = 0;
-    bool appendLine = false;
-    try {
-        PostHeader header = readPostHeader(lines);
-        while (header.found && header.number != postNr) {
-            lines.skipLines(m_numFields);
-            header = readPostHeader(lines);
-        }
-        if (!header.found) {
-            noteError(QStringLiteral("No post numbered %1").arg(postNr), ErrSubscript);
-            return false;
-        }
-        lines.skipLines(column - 2);
-        valueStart = lines.position();
-        if (lines.atEnd()) {
-            appendLine = true;
-            valueEnd = valueStart;
-        } else {
-            valueEnd = valueStart + lines.readLine().size();
-        }
-    } catch (const RuntimeError &e) {
-        noteError(e.description(), e.number());
-        return false;
-    }
-
-    // Everything but the old value is copied byte for byte.
-    const bool hasMark = !m_nonUniCodeMode && bytes.startsWith(codec::fileStart(codec::Encoding::Utf16));
-    const auto toByte = [&](qsizetype chars) {
-        const qsizetype b = m_nonUniCodeMode ? chars : (hasMark ? 2 : 0) + 2 * chars;
-        return std::min<qsizetype>(b, bytes.size());
-    };
-    QString newLine = value;
-    if (appendLine) {
-        if (!text.isEmpty() && !text.endsWith(u'\n'))
-            newLine.prepend(codec::lineEnd);
-        newLine += codec::lineEnd;
-    }
-    QByteArray out;
-    out.reserve(bytes.size() + newLine.size() * 2);
-    out += QByteArrayView(bytes).first(toByte(valueStart));
-    out += codec::encode(newLine, encoding());
-    out += QByteArrayView(bytes).sliced(toByte(valueEnd));
-
-    refuseReadOnly(resolved);
-    const QString temporary = temporaryFileFor(resolved);
-    TemporaryFileGuard guard(temporary);
-    {
-        QFile tmp(temporary);
-        if (!tmp.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw RuntimeError(ErrPermissionDenied);
-        tmp.setPermissions(QFile::permissions(resolved));
-        if (tmp.write(out) != out.size() || !platform::flushToDisk(tmp))
-            throw RuntimeError(ErrPathFileAccess, tmp.errorString());
-        tmp.close();
-    }
-    if (!platform::replaceFile(temporary, resolved))
-        throw RuntimeError(ErrPathFileAccess);
-    guard.release();
-    platform::setHidden(resolved, true);
-    return true;
 }
 
 } // namespace haz

@@ -22,18 +22,19 @@ namespace haz {
 class TableLines;
 
 namespace detail {
-// The decoded file and where each value lies in it; shared by search results so
-// that they never copy the table.
+// The decoded file and where each post's values lie in it; shared by search results
+// so that they never copy the table. A post's values are consecutive lines, so one
+// start per post is enough: the table holds little more than the text itself.
 struct PostTable {
-    struct Span {
-        qint32 start = -1; // -1: nothing was stored here
-        qint32 length = 0;
+    struct Row {
+        qint32 start = 0;   // where the line of the post's first value begins
+        qint32 present = 0; // value lines the file holds (fewer when it ends inside the post)
     };
     QString text;
     int columns = 0;      // n + 3
     int filledSlots = 0;  // slots that a post filled
     int lastSlot = 1;     // at least 1
-    std::vector<Span> spans; // filledSlots * (columns - 2): columns 2 .. n+2
+    std::vector<Row> rows; // one per filled slot
 
     QString cell(int column, int slot) const;
     QStringView cellView(int column, int slot) const;
@@ -98,6 +99,14 @@ public:
     bool UpdateFieldPost(const QString &path, const QString &field, qint32 postNr,
                          const QString &value);
 
+    // Several fields of one post in one rewrite of the file. The file and each result
+    // are those that UpdateFieldPost would give for the fields one after the other.
+    struct FieldValue {
+        QString field;
+        QString value;
+    };
+    QList<bool> UpdateFieldsPost(const QString &path, qint32 postNr, const QList<FieldValue> &fields);
+
     const QString &lastErrorText() const { return m_lastErrorText; }
     qint32 lastErrorNumber() const { return m_lastErrorNumber; }
 
@@ -115,6 +124,11 @@ private:
     int fieldColumn(const QString &name) const;
     bool refuseLineBreaks(const QStringList &values, qsizetype count);
     void writeLines(const QStringList &lines);
+    QStringList postLines(const QStringList &values) const;
+    void dropPostTable();
+    bool seekPost(TableLines &lines, qint32 postNr) const;
+    void replaceWith(const ChangeSource &source, const QString &path, const QByteArray &out);
+    void appendWhole(const QString &path, qint64 oldSize, const QByteArray &post);
 
     bool m_nonUniCodeMode = false;
     QString m_tableName;

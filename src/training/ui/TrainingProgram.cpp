@@ -9,6 +9,7 @@
 #include "ProgramState.h"
 #include "ProgressFile.h"
 #include "RuntimeError.h"
+#include "StorageCheck.h"
 #include "basCaptions.h"
 #include "basMain.h"
 #include "basMainUi.h"
@@ -91,6 +92,8 @@ TrainingProgram::StartResult TrainingProgram::Main()
             return StartResult::Failed;
         }
         basMain::loadContentLists(m_state);
+        if (!haz::platform::checkDocumentsFolder(messages, QStringLiteral("Main")))
+            return StartResult::Failed;
         if (!basMain::createShellObject(messages) || !basMain::createFileSystemObject(messages))
             return StartResult::Failed;
         const QString documents = haz::platform::documentsFolder();
@@ -106,6 +109,8 @@ TrainingProgram::StartResult TrainingProgram::Main()
             m_state.paths.userFileStem.clear();
         }
         m_state.paths.userFile = progress::progressFilePath(documents, m_state.paths.langCode, m_state.paths.userFileStem);
+        if (!haz::platform::checkProgressFile(m_state.paths.userFile, messages, QStringLiteral("Main")))
+            return StartResult::Failed;
         progress::createIfMissing(haz::platform::joinPath(m_state.paths.installDir, QStringLiteral("user.ini")),
                                   m_state.paths.userFile);
 

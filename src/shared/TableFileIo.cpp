@@ -1,0 +1,103 @@
+#include "TableFileIo.h"
+
+#include "Conversions.h"
+#include "RuntimeError.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace haz::tablefile {
+
+// Skips lines up to the next one that begins with "[" and reads its post number.
+// A number that is not a 16-bit whole number is a RuntimeError.
+PostHeader readPostHeader(TableLines &lines)
+{
+    for (;;) {
+        if (lines.atEnd())
+            return {};
+        const QStringView line = lines.readLine();
+        if (!line.startsWith(u'['))
+            continue;
+        if (line.size() < 2)
+            throw RuntimeError(ErrInvalidCall);
+        const QStringView number = line.sliced(1, line.size() - 2);
+        // Headers written by the class are plain digits: read those without the
+        // general conversion, which accepts much more and costs more per post.
+        if (!number.isEmpty() && number.size() <= 4) {
+            qint32 value = 0;
+            bool digits = true;
+            for (const QChar c : number) {
+                digits = digits && c >= u'0' && c <= u'9';
+                value = value * 10 + (c.unicode() - u'0');
+            }
+            if (digits)
+                return {value, true};
+        }
+        return {conv::toInt16(number), true};
+    }
+}
+
+bool hasLineBreak(const QString &value)
+{
+    return value.contains(u'\n') || value.contains(u'\r');
+}
+
+QByteArray readWholeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied
+                                                                        : ErrPathFileAccess);
+    if (file.size() > MaxFileBytes)
+        throw RuntimeError(ErrPathFileAccess, TooLargeText);
+    QByteArray bytes = file.readAll();
+    if (bytes.size() > MaxFileBytes || file.error() != QFileDevice::NoError)
+        throw RuntimeError(ErrPathFileAccess, bytes.size() > MaxFileBytes ? TooLargeText : file.errorString());
+    return bytes;
+}
+
+QString readDecoded(const QString &path, codec::Encoding encoding)
+{
+    if (encoding == codec::Encoding::Utf16)
+        return codec::decode(readWholeFile(path), encoding);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied
+                                                                        : ErrPathFileAccess);
+    if (file.size() > MaxFileBytes)
+        throw RuntimeError(ErrPathFileAccess, TooLargeText);
+    QString text;
+    text.reserve(file.size());
+    constexpr qint64 Piece = 1 << 20;
+    while (!file.atEnd()) {
+        const QByteArray piece = file.read(Piece);
+        if (piece.isEmpty())
+            break;
+        text += codec::decode(piece, encoding);
+        if (text.size() > MaxFileBytes)
+            throw RuntimeError(ErrPathFileAccess, TooLargeText);
+    }
+    if (file.error() != QFileDevice::NoError)
+        throw RuntimeError(ErrPathFileAccess, file.errorString());
+    return text;
+}
+
+// The file a path names, through any symbolic links, so that an update replaces the
+// file itself and not the link.
+QString followLinks(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString target = info.canonicalFilePath();
+    return target.isEmpty() ? path : target;
+}
+
+// A file marked read-only stays as it is, even for a user who could change it.
+void refuseReadOnly(const QString &path)
+{
+    if (!QFileInfo(path).isWritable() || !(QFile::permissions(path) & QFile::WriteOwner))
+        throw RuntimeError(ErrPermissionDenied);
+}
+
+} // namespace haz::tablefile
