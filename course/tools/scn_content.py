@@ -2,7 +2,7 @@
 
 Room fields: id, type ("jn" one answer, "fv" several), start, minutes (added to the clock each
 time the question is shown), points (penalty points: a good run collects few), question and
-hint (lines joined by a literal \\n), status, picture (question picture in data/images), info
+hint (paragraphs split by a literal \\n; scn_tables.py wraps them to the question column), status, picture (question picture in data/images), info
 (page in data/html), alternatives [(id, text)] in display order, key [(answer, action,
 dialog)], scenes (pictures or pages in data/images, in panning order).
 """
@@ -23,15 +23,15 @@ PETROL = {
     "rooms": [
         {
             "id": 10, "type": "jn", "start": True, "minutes": 6, "points": 1,
-            "question": "You lead the first engine, 3 km from the scene. The direct route joins the motorway"
-                        "\\nat junction 12, east of the crash. How do you approach?",
+            "question": "You lead the first engine, 3 km from the scene. The direct route joins the motorway "
+                        "at junction 12, east of the crash. How do you approach?",
             "hint": "Look at the map and the wind picture: the wind blows from the west at 4 m/s.",
             "status": "14:20 Alarm: tank truck and car in collision on the motorway between junctions 11"
                       " and 12. Liquid running from the tank. One person still in the car.",
             "info": "tak_approach.htm",
             "alternatives": [
                 (1, "Take the direct route via junction 12 and stop beside the truck."),
-                (2, "Go round via junction 11, approach from the west and stop about 100 m away."),
+                (2, "Go round via junction 11, approach from the west, stop about 100 m away."),
                 (3, "Approach from the west but drive right up to the car to free the driver."),
             ],
             "key": [
@@ -44,8 +44,8 @@ PETROL = {
         },
         {
             "id": 15, "type": "jn", "minutes": 4, "points": 5,
-            "question": "You stopped next to the truck, east of it. The crew smells petrol strongly"
-                        "\\nand the gas detector alarms at 20 % LEL. What do you do?",
+            "question": "You stopped next to the truck, east of it. The crew smells petrol strongly "
+                        "and the gas detector alarms at 20 % LEL. What do you do?",
             "hint": "You are downwind, inside the vapour.",
             "status": "14:26 Engine 1 parked 10 m east of the tank truck. Strong petrol smell. Gas detector"
                       " alarm. The pool is spreading under the engine.",
@@ -62,8 +62,8 @@ PETROL = {
         },
         {
             "id": 20, "type": "fv", "minutes": 3, "points": 1,
-            "question": "From the west you see the orange plate on the tank. You also find the transport"
-                        "\\ndocument in the cab. Which statements are correct?",
+            "question": "From the west you see the orange plate on the tank. You also find the transport "
+                        "document in the cab. Which statements are correct?",
             "hint": "Tick every correct statement. Pan the scene pictures to read the document.",
             "picture": "panel_33_1203.gif",
             "status": "14:29 Engine 1 at 100 m west of the truck. Orange plate 33 over 1203, placard with a"
@@ -85,7 +85,7 @@ PETROL = {
         },
         {
             "id": 30, "type": "jn", "minutes": 5, "points": 1,
-            "question": "About 2 000 litres have run out. Nothing burns yet.\\nHow do you isolate the scene?",
+            "question": "About 2 000 litres have run out. Nothing burns yet. How do you isolate the scene?",
             "hint": "A large spill of a flammable liquid, no fire.",
             "status": "14:32 Pool of petrol about 15 x 8 m, growing. Traffic queues in both directions."
                       " Police on the way.",
@@ -104,7 +104,7 @@ PETROL = {
         },
         {
             "id": 35, "type": "jn", "minutes": 15, "points": 10,
-            "question": "A passing car ignited the vapour. The pool burns under the tank,\\nwhich is now"
+            "question": "A passing car ignited the vapour. The pool burns under the tank, which is now"
                         " exposed to the flames. What do you order?",
             "hint": "A tank truck involved in fire.",
             "status": "14:38 Pool fire under the tank truck, black smoke drifting east. The tank shell is"
@@ -123,8 +123,8 @@ PETROL = {
         },
         {
             "id": 40, "type": "fv", "minutes": 10, "points": 1,
-            "question": "The pool is running towards a road gully at the hard shoulder. Your crew will"
-                        "\\nwork close to the spill. What do you order?",
+            "question": "The pool is running towards a road gully at the hard shoulder. Your crew will "
+                        "work close to the spill. What do you order?",
             "hint": "Tick every correct measure.",
             "status": "14:37 Motorway closed. Petrol flows along the kerb towards a gully 20 m east of"
                       " the truck. The gully leads to a stream.",
@@ -147,7 +147,7 @@ PETROL = {
         },
         {
             "id": 50, "type": "jn", "minutes": 20, "points": 1,
-            "question": "The leak comes from a damaged bottom valve, about 10 litres a minute.\\nThe pool"
+            "question": "The leak comes from a damaged bottom valve, about 10 litres a minute. The pool"
                         " is under foam. How do you deal with the leak?",
             "hint": "The tank still holds about 28 000 litres.",
             "status": "14:58 Foam blanket intact, gully sealed. The haulier's emergency team and an empty"
@@ -159,7 +159,7 @@ PETROL = {
                 (3, "Wait until the tank has run empty, under the foam blanket."),
             ],
             "key": [
-                ("1", "finish", "The leak is stopped."),
+                ("1", "finish", ""),
                 ("2", "R50", "Never lift a loaded, leaking tank: the shell may tear. Stop the leak"
                              " first\\nand empty the tank by pumping over."),
                 ("3", "R50", STAY),
@@ -203,8 +203,8 @@ CHLORINE = {
     "rooms": [
         {
             "id": 10, "type": "jn", "start": True, "minutes": 7, "points": 1,
-            "question": "Swimming pool staff report a sharp smell and coughing bathers; the chlorine"
-                        "\\nalarm in the basement plant room is sounding. Where do you stop?",
+            "question": "Swimming pool staff report a sharp smell and coughing bathers; the chlorine "
+                        "alarm in the basement plant room is sounding. Where do you stop?",
             "hint": "Wind from the north-west, 3 m/s. The main entrance faces south-east.",
             "status": "18:40 Alarm: indoor swimming pool, chlorine alarm in the plant room. About 60 people"
                       " inside. Several coughing.",
@@ -225,8 +225,8 @@ CHLORINE = {
         },
         {
             "id": 15, "type": "jn", "minutes": 5, "points": 5,
-            "question": "At the main entrance two of your crew start coughing and their eyes sting."
-                        "\\nA yellowish haze drifts out of the door. What do you do?",
+            "question": "At the main entrance two of your crew start coughing and their eyes sting. "
+                        "A yellowish haze drifts out of the door. What do you do?",
             "hint": "You are downwind of the building.",
             "status": "18:48 Engine 1 at the main entrance (downwind). Two firefighters with eye and"
                       " airway irritation. Bathers streaming out around the engine.",
@@ -243,8 +243,8 @@ CHLORINE = {
         },
         {
             "id": 20, "type": "fv", "minutes": 3, "points": 1,
-            "question": "The caretaker shows you the labels of the gas cylinders in the plant room."
-                        "\\nWhich statements about the gas are correct?",
+            "question": "The caretaker shows you the labels of the gas cylinders in the plant room. "
+                        "Which statements about the gas are correct?",
             "hint": "Tick every correct statement.",
             "picture": "scn2_labels.gif",
             "status": "18:51 Command post on the north-west side. Caretaker: two 50 kg chlorine cylinders"
@@ -267,8 +267,8 @@ CHLORINE = {
         },
         {
             "id": 30, "type": "jn", "minutes": 8, "points": 1,
-            "question": "The pool hall lies right above the plant room and the ventilation is running."
-                        "\\nPeople are still inside. What do you order first?",
+            "question": "The pool hall lies right above the plant room and the ventilation is running. "
+                        "People are still inside. What do you order first?",
             "hint": "A small leak from one cylinder. Think of isolation and of the people downwind.",
             "status": "18:53 About 40 bathers and staff still in the pool hall and changing rooms."
                       " Haze seen near the floor of the pool hall.",
@@ -287,8 +287,8 @@ CHLORINE = {
         },
         {
             "id": 35, "type": "fv", "minutes": 10, "points": 6,
-            "question": "Twelve bathers have been exposed. Several cough, their eyes burn, one is short"
-                        "\\nof breath. It is 6 °C outside. What do you do for them?",
+            "question": "Twelve bathers have been exposed. Several cough, their eyes burn, one is short "
+                        "of breath. It is 6 °C outside. What do you do for them?",
             "hint": "Tick every correct measure.",
             "status": "19:02 Casualty collection point on the north-west side. 12 exposed, 1 with"
                       " breathing difficulty. Two ambulances on the way.",
@@ -309,8 +309,8 @@ CHLORINE = {
         },
         {
             "id": 40, "type": "jn", "minutes": 12, "points": 1,
-            "question": "The building is empty. The leak in the plant room must be found and stopped."
-                        "\\nHow do you protect the entry team?",
+            "question": "The building is empty. The leak in the plant room must be found and stopped. "
+                        "How do you protect the entry team?",
             "hint": "Unknown but high concentration in a closed room.",
             "status": "19:05 Building evacuated, ventilation stopped. Detector at the plant room door"
                       " over range. Decontamination being set up.",
@@ -330,8 +330,8 @@ CHLORINE = {
         },
         {
             "id": 50, "type": "fv", "minutes": 15, "points": 1,
-            "question": "The valve of the cylinder in use is leaking; the room is full of yellow-green"
-                        "\\ngas. What does the entry team do?",
+            "question": "The valve of the cylinder in use is leaking; the room is full of yellow-green "
+                        "gas. What does the entry team do?",
             "hint": "Tick every correct measure.",
             "status": "19:20 Entry team in the plant room. Leak at the valve of cylinder 1, gas escaping."
                       " Cylinder 2 intact.",
@@ -386,8 +386,8 @@ AMMONIA = {
     "rooms": [
         {
             "id": 10, "type": "jn", "start": True, "minutes": 8, "points": 1,
-            "question": "Automatic alarm: ammonia detectors at a cold store. The night guard reports a"
-                        "\\nwhite cloud at the machine room. How do you approach?",
+            "question": "Automatic alarm: ammonia detectors at a cold store. The night guard reports a "
+                        "white cloud at the machine room. How do you approach?",
             "hint": "Wind from the east, 2 m/s. Houses lie west of the cold store.",
             "status": "02:10 Alarm from the ammonia detection of the cold store, Harbour Road. Night guard"
                       " on the phone: white cloud, strong smell.",
@@ -407,8 +407,8 @@ AMMONIA = {
         },
         {
             "id": 15, "type": "jn", "minutes": 5, "points": 5,
-            "question": "In the residential street the engine drives into white fog. The crew smells"
-                        "\\nammonia strongly and their eyes sting. What do you do?",
+            "question": "In the residential street the engine drives into white fog. The crew smells "
+                        "ammonia strongly and their eyes sting. What do you do?",
             "hint": "You are downwind, inside the cloud.",
             "status": "02:16 Engine 1 in the street west of the cold store, in the cloud. Residents"
                       " looking out of their windows.",
@@ -425,7 +425,7 @@ AMMONIA = {
         },
         {
             "id": 20, "type": "fv", "minutes": 3, "points": 1,
-            "question": "The guard shows you the plate on the ammonia receiver.\\nWhich statements are"
+            "question": "The guard shows you the plate on the ammonia receiver. Which statements are"
                         " correct?",
             "hint": "Tick every correct statement.",
             "picture": "panel_268_1005.gif",
@@ -449,8 +449,8 @@ AMMONIA = {
         },
         {
             "id": 30, "type": "jn", "minutes": 10, "points": 1,
-            "question": "The night shift is one worker short. He was last seen at the loading dock"
-                        "\\nnext to the machine room, now in the cloud. What do you do?",
+            "question": "The night shift is one worker short. He was last seen at the loading dock "
+                        "next to the machine room, now in the cloud. What do you do?",
             "hint": "A life may be at stake; so are the lives of your crew.",
             "status": "02:23 One worker missing, last seen at dock 4 by the machine room. Detector at the"
                       " gate 35 ppm.",
@@ -470,8 +470,8 @@ AMMONIA = {
         },
         {
             "id": 35, "type": "fv", "minutes": 10, "points": 1,
-            "question": "The worker is brought out, conscious, coughing, with burns on his face and hands."
-                        "\\nHis overalls are wet and stiff with cold. What do you do?",
+            "question": "The worker is brought out, conscious, coughing, with burns on his face and hands. "
+                        "His overalls are wet and stiff with cold. What do you do?",
             "hint": "Tick every correct measure.",
             "status": "02:35 Worker rescued from dock 4 and handed over at the decontamination point."
                       " Ambulance on site.",
@@ -491,7 +491,7 @@ AMMONIA = {
         },
         {
             "id": 40, "type": "jn", "minutes": 8, "points": 1,
-            "question": "The cloud drifts west towards the houses 300 m away.\\nHow do you protect the"
+            "question": "The cloud drifts west towards the houses 300 m away. How do you protect the"
                         " residents?",
             "hint": "A cloud that passes by within a short time.",
             "status": "02:40 Cloud reaches the first houses to the west. Measured at the nearest house:"
@@ -513,8 +513,8 @@ AMMONIA = {
         },
         {
             "id": 50, "type": "fv", "minutes": 15, "points": 1,
-            "question": "The refrigeration technician has arrived. The leak is at a flange on the liquid"
-                        "\\nline inside the machine room. What do you do?",
+            "question": "The refrigeration technician has arrived. The leak is at a flange on the liquid "
+                        "line inside the machine room. What do you do?",
             "hint": "Tick every correct measure.",
             "status": "02:55 Technician on site with the plant drawings. Liquid ammonia dripping from a"
                       " flange, a pool on the machine room floor.",
@@ -535,7 +535,7 @@ AMMONIA = {
         },
         {
             "id": 60, "type": "jn", "minutes": 20, "points": 1,
-            "question": "The valves are closed and the cloud is gone from view.\\nWhen do you lift the"
+            "question": "The valves are closed and the cloud is gone from view. When do you lift the"
                         " stay-indoors advice?",
             "hint": "Ammonia you cannot see can still be harmful.",
             "status": "03:20 Leak isolated. Water curtain still running. No cloud visible.",
