@@ -92,7 +92,7 @@ PETROL = {
             "info": "tak_protective_actions.htm",
             "alternatives": [
                 (3, "Let traffic pass slowly in the other carriageway to avoid a long queue."),
-                (1, "Close both carriageways, keep everyone at least 50 m away; 300 m downwind."),
+                (1, "Close both carriageways, keep everyone 50 m away; 300 m downwind."),
                 (2, "Tape off 10 m around the truck; nothing burns, so that is enough."),
             ],
             "key": [
@@ -111,7 +111,7 @@ PETROL = {
                       " heated by the flames. Two injured in the passing car, out of the danger area.",
             "info": "haz_fire_explosion.htm",
             "alternatives": [
-                (1, "Attack the burning pool at once with straight water jets from close range."),
+                (1, "Attack the burning pool at once with straight jets from close range."),
                 (2, "Isolate 800 m, cool the tank from unmanned monitors and build up foam."),
             ],
             "key": [
@@ -130,7 +130,7 @@ PETROL = {
                       " the truck. The gully leads to a stream.",
             "info": "tak_environment.htm",
             "alternatives": [
-                (1, "Structural firefighting gear and breathing apparatus, charged foam line ready."),
+                (1, "Structural gear and breathing apparatus, a charged foam line ready."),
                 (2, "Gas-tight chemical suits (level A) for the whole crew."),
                 (3, "Seal the gully with a drain cover and dam the flow with sand."),
                 (4, "Flush the petrol into the gully with water to clear the road."),
@@ -154,8 +154,8 @@ PETROL = {
                       " tank truck are 30 minutes away.",
             "info": "tak_control_release.htm",
             "alternatives": [
-                (1, "Plug the valve with a wedge or leak kit, catch the drip; then pump over, earthed."),
-                (2, "Lift the tank truck with a crane right away, so the valve no longer leaks."),
+                (1, "Plug the valve with a leak kit, catch the drip, then pump over, earthed."),
+                (2, "Lift the tank truck with a crane at once, so the valve no longer leaks."),
                 (3, "Wait until the tank has run empty, under the foam blanket."),
             ],
             "key": [
@@ -210,7 +210,7 @@ CHLORINE = {
                       " inside. Several coughing.",
             "info": "tak_approach.htm",
             "alternatives": [
-                (1, "In front of the main entrance on the south-east side, where people come out."),
+                (1, "At the main entrance on the south-east side, where people come out."),
                 (2, "On the north-west side, upwind and at a distance; meet the staff there."),
                 (3, "In the delivery yard at the plant room door, to reach the leak at once."),
             ],
@@ -252,7 +252,7 @@ CHLORINE = {
             "info": "ident_unnumbers.htm",
             "alternatives": [
                 (1, "Chlorine is UN 1017; on a tank its orange plate reads 265 over 1017."),
-                (2, "Chlorine is about 2.5 times heavier than air and fills basements and pits."),
+                (2, "Chlorine is 2.5 times heavier than air and fills basements and pits."),
                 (3, "Chlorine burns; ignition sources are the main concern."),
                 (4, "Chlorine is a strong oxidiser and supports combustion."),
                 (5, "If you cannot smell it any more, the air is safe."),
@@ -274,9 +274,9 @@ CHLORINE = {
                       " Haze seen near the floor of the pool hall.",
             "info": "tak_protective_actions.htm",
             "alternatives": [
-                (1, "Keep everyone in the pool hall with the doors shut until the leak is stopped."),
+                (1, "Keep everyone in the pool hall, doors shut, until the leak is stopped."),
                 (2, "Evacuate through the main entrance, on the downwind side."),
-                (3, "Evacuate upwind, stop the ventilation, isolate 60 m, warn people downwind."),
+                (3, "Evacuate upwind, stop ventilation, isolate 60 m, warn people downwind."),
             ],
             "key": [
                 ("3", "R40", ""),
@@ -316,7 +316,7 @@ CHLORINE = {
                       " over range. Decontamination being set up.",
             "info": "prot_levels.htm",
             "alternatives": [
-                (1, "Gas-tight suits with breathing apparatus, backup team and decon ready first."),
+                (1, "Gas-tight suits, breathing apparatus; backup team and decon ready first."),
                 (2, "Structural gear with breathing apparatus is enough for a quick look."),
                 (3, "Filter masks with grey (B) filters, so the team can move freely."),
             ],
@@ -337,7 +337,7 @@ CHLORINE = {
                       " Cylinder 2 intact.",
             "info": "tak_control_release.htm",
             "alternatives": [
-                (1, "Close the cylinder valve or fit the emergency cap from the supplier's kit."),
+                (1, "Close the valve or fit the emergency cap from the supplier's kit."),
                 (2, "Turn the cylinder so that gas, not liquid, escapes from the leak."),
                 (3, "Spray water straight onto the leaking valve to wash the gas away."),
                 (4, "Knock down gas at the door with water spray; collect the run-off."),
@@ -393,8 +393,8 @@ AMMONIA = {
                       " on the phone: white cloud, strong smell.",
             "info": "tak_approach.htm",
             "alternatives": [
-                (1, "From the west, through the residential street, the shortest way to the gate."),
-                (2, "From the east, upwind, and stop at the east gate 150 m from the building."),
+                (1, "From the west, through the residential street: the shortest way in."),
+                (2, "From the east, upwind; stop at the east gate 150 m from the building."),
                 (3, "Wait at the station until the cloud has blown away."),
             ],
             "key": [
@@ -415,7 +415,7 @@ AMMONIA = {
             "info": "tak_zones.htm",
             "alternatives": [
                 (1, "Drive on through the cloud to the gate; it is only 200 m."),
-                (2, "Turn back, close the air intakes, go round to the east; report the cloud."),
+                (2, "Turn back, shut the air intakes, go round to the east, report the cloud."),
             ],
             "key": [
                 ("2", "R20", ""),
@@ -434,7 +434,7 @@ AMMONIA = {
             "info": "ident_unnumbers.htm",
             "alternatives": [
                 (1, "UN 1005 is anhydrous ammonia; 268 means toxic gas, corrosive."),
-                (2, "Ammonia gas is lighter than air, yet a liquid release forms a cold, heavy fog."),
+                (2, "Ammonia gas is lighter than air; a liquid leak forms a cold, heavy fog."),
                 (3, "Ammonia cannot burn."),
                 (4, "Ammonia attacks moist skin, the eyes and the airways."),
                 (5, "Water must never be used anywhere near ammonia."),
@@ -456,7 +456,7 @@ AMMONIA = {
                       " gate 35 ppm.",
             "info": "prot_suit_work.htm",
             "alternatives": [
-                (1, "Two in gas-tight suits and breathing apparatus search the dock; backup ready."),
+                (1, "Two in gas-tight suits and breathing apparatus search; backup ready."),
                 (2, "Two without breathing apparatus run in with wet cloths over their faces."),
                 (3, "Wait until the leak is stopped, then search."),
             ],
@@ -478,7 +478,7 @@ AMMONIA = {
             "info": "haz_corrosives.htm",
             "alternatives": [
                 (1, "Rinse skin and eyes with plenty of lukewarm water, for a long time."),
-                (2, "Remove the soaked clothing; thaw frozen cloth with water before pulling it off."),
+                (2, "Remove soaked clothing; thaw frozen cloth with water before removing it."),
                 (3, "Neutralise the skin with vinegar."),
                 (4, "Keep him at rest, give oxygen and hand him over to the ambulance."),
             ],
@@ -521,7 +521,7 @@ AMMONIA = {
             "info": "tak_control_release.htm",
             "alternatives": [
                 (1, "Let the technician stop the plant and close the valves from outside."),
-                (2, "Hold the cloud with a water curtain west of the machine room; contain run-off."),
+                (2, "Hold the cloud with a water curtain to the west; contain the run-off."),
                 (3, "Spray water straight into the pool of liquid ammonia."),
                 (4, "Switch on all the lights in the machine room, to see better."),
             ],

@@ -23,11 +23,11 @@ def table(name, fields, posts):
     return "\n".join(lines) + "\n"
 
 
-# Characters per line that fit the question column (480 pixels) in Scenario's fonts: the
+# Characters per line that fit the question column (496 pixels) in Scenario's fonts: the
 # question is bold, the hint italic and smaller, an alternative sits right of its check box.
-QUESTION_WIDTH = 70
-HINT_WIDTH = 82
-ALTERNATIVE_WIDTH = 74
+QUESTION_WIDTH = 64
+HINT_WIDTH = 80
+ALTERNATIVE_WIDTH = 72
 
 
 def wrap(text, width):

@@ -21,8 +21,8 @@ using haz::twips::place;
 
 namespace {
 constexpr int ColumnLeft = 120;
-constexpr int ColumnWidth = 7200;
-constexpr int PictureLeft = 7560;
+constexpr int ColumnWidth = 7440;
+constexpr int PictureLeft = 7680;
 const QString NewLine = QStringLiteral("\\n");
 } // namespace
 
