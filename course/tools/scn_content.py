@@ -140,7 +140,7 @@ PETROL = {
             "key": [
                 ("1,3,5,6", "R50", ""),
                 ("*", "R40", "Not the whole picture. Protect against fire (foam, structural gear, no"
-                             " sparks) and keep the petrol\\nout of the drains. A gas-tight suit gives"
+                             " sparks) and keep the petrol out of the drains. A gas-tight suit gives"
                              " no fire protection."),
             ],
             "scenes": ["scn1_drain.jpg", "scn1_tanker_rear.jpg"],
@@ -161,7 +161,7 @@ PETROL = {
             "key": [
                 ("1", "finish", ""),
                 ("2", "R50", "Never lift a loaded, leaking tank: the shell may tear. Stop the leak"
-                             " first\\nand empty the tank by pumping over."),
+                             " first and empty the tank by pumping over."),
                 ("3", "R50", STAY),
             ],
             "scenes": ["scn1_tanker_side.jpg", "scn1_foam.jpg"],
@@ -218,7 +218,7 @@ CHLORINE = {
                 ("2", "R20", ""),
                 ("1", "R15", ""),
                 ("3", "R10", "The plant room door is where the gas comes out, and the yard lies low:"
-                             " chlorine\\nis heavier than air and collects there. Stop upwind, at a"
+                             " chlorine is heavier than air and collects there. Stop upwind, at a"
                              " distance."),
             ],
             "scenes": ["scn2_map.gif", "scn2_outside.jpg"],
@@ -303,7 +303,7 @@ CHLORINE = {
             "key": [
                 ("1,2,3,5", "R40", ""),
                 ("*", "R35", "Everyone exposed to chlorine needs a medical check, even without symptoms:"
-                             " lung oedema\\ncan come hours later."),
+                             " lung oedema can come hours later."),
             ],
             "scenes": ["scn2_casualties.jpg", "scn2_outside.jpg"],
         },
@@ -323,7 +323,7 @@ CHLORINE = {
             "key": [
                 ("1", "R50", ""),
                 ("3", "R40", "Filter masks need enough oxygen and only work at low concentrations. In an"
-                             " unknown\\nconcentration in a closed room use breathing apparatus."),
+                             " unknown concentration in a closed room use breathing apparatus."),
                 ("2", "R40", STAY),
             ],
             "scenes": ["scn2_plantroom.jpg", "scn2_map.gif"],
@@ -345,7 +345,7 @@ CHLORINE = {
             "key": [
                 ("1,2,4", "R60", ""),
                 ("*", "R50", "Never put water on the leak itself: with water, chlorine forms acids that"
-                             " corrode the\\nvalve and make the leak worse. Use spray only on the gas."),
+                             " corrode the valve and make the leak worse. Use spray only on the gas."),
             ],
             "scenes": ["scn2_plantroom.jpg", "scn2_cylinder.jpg"],
         },
@@ -442,7 +442,7 @@ AMMONIA = {
             "key": [
                 ("1,2,4", "R30", ""),
                 ("*", "R20", "Ammonia burns between about 15 and 28 % in air, indoors it can explode. Water"
-                             " spray\\nabsorbs the gas well; only a pool of liquid ammonia must not be hit"
+                             " spray absorbs the gas well; only a pool of liquid ammonia must not be hit"
                              " with water."),
             ],
             "scenes": ["scn3_overview.jpg", "scn3_machine_room.jpg"],
