@@ -2,9 +2,10 @@
 
 Room fields: id, type ("jn" one answer, "fv" several), start, minutes (added to the clock each
 time the question is shown), points (penalty points: a good run collects few), question and
-hint (paragraphs split by a literal \\n; scn_tables.py wraps them to the question column), status, picture (question picture in data/images), info
-(page in data/html), alternatives [(id, text)] in display order, key [(answer, action,
-dialog)], scenes (pictures or pages in data/images, in panning order).
+hint (paragraphs split by a literal \\n; scn_tables.py wraps them to the question column),
+status, picture (question picture in data/images), info (page in data/html), alternatives
+[(id, text)] in display order, key [(answer, action, dialog)], scenes (pictures or pages in
+data/images, in panning order).
 """
 
 STAY = ""  # an empty dialog text: the program's own "try again" message is shown
@@ -26,7 +27,7 @@ PETROL = {
             "question": "You lead the first engine, 3 km from the scene. The direct route joins the motorway "
                         "at junction 12, east of the crash. How do you approach?",
             "hint": "Look at the map and the wind picture: the wind blows from the west at 4 m/s.",
-            "status": "14:20 Alarm: tank truck and car in collision on the motorway between junctions 11"
+            "status": "Alarm: tank truck and car in collision on the motorway between junctions 11"
                       " and 12. Liquid running from the tank. One person still in the car.",
             "info": "tak_approach.htm",
             "alternatives": [
@@ -47,7 +48,7 @@ PETROL = {
             "question": "You stopped next to the truck, east of it. The crew smells petrol strongly "
                         "and the gas detector alarms at 20 % LEL. What do you do?",
             "hint": "You are downwind, inside the vapour.",
-            "status": "14:26 Engine 1 parked 10 m east of the tank truck. Strong petrol smell. Gas detector"
+            "status": "Engine 1 parked 10 m east of the tank truck. Strong petrol smell. Gas detector"
                       " alarm. The pool is spreading under the engine.",
             "info": "tip_lel.htm",
             "alternatives": [
@@ -66,7 +67,7 @@ PETROL = {
                         "document in the cab. Which statements are correct?",
             "hint": "Tick every correct statement. Pan the scene pictures to read the document.",
             "picture": "panel_33_1203.gif",
-            "status": "14:29 Engine 1 at 100 m west of the truck. Orange plate 33 over 1203, placard with a"
+            "status": "Engine 1 at 100 m west of the truck. Orange plate 33 over 1203, placard with a"
                       " flame. Car driver walking out towards you, unhurt.",
             "info": "ident_panel.htm",
             "alternatives": [
@@ -87,7 +88,7 @@ PETROL = {
             "id": 30, "type": "jn", "minutes": 5, "points": 1,
             "question": "About 2 000 litres have run out. Nothing burns yet. How do you isolate the scene?",
             "hint": "A large spill of a flammable liquid, no fire.",
-            "status": "14:32 Pool of petrol about 15 x 8 m, growing. Traffic queues in both directions."
+            "status": "Pool of petrol about 15 x 8 m, growing. Traffic queues in both directions."
                       " Police on the way.",
             "info": "tak_protective_actions.htm",
             "alternatives": [
@@ -107,7 +108,7 @@ PETROL = {
             "question": "A passing car ignited the vapour. The pool burns under the tank, which is now"
                         " exposed to the flames. What do you order?",
             "hint": "A tank truck involved in fire.",
-            "status": "14:38 Pool fire under the tank truck, black smoke drifting east. The tank shell is"
+            "status": "Pool fire under the tank truck, black smoke drifting east. The tank shell is"
                       " heated by the flames. Two injured in the passing car, out of the danger area.",
             "info": "haz_fire_explosion.htm",
             "alternatives": [
@@ -126,7 +127,7 @@ PETROL = {
             "question": "The pool is running towards a road gully at the hard shoulder. Your crew will "
                         "work close to the spill. What do you order?",
             "hint": "Tick every correct measure.",
-            "status": "14:37 Motorway closed. Petrol flows along the kerb towards a gully 20 m east of"
+            "status": "Motorway closed. Petrol flows along the kerb towards a gully 20 m east of"
                       " the truck. The gully leads to a stream.",
             "info": "tak_environment.htm",
             "alternatives": [
@@ -150,7 +151,7 @@ PETROL = {
             "question": "The leak comes from a damaged bottom valve, about 10 litres a minute. The pool"
                         " is under foam. How do you deal with the leak?",
             "hint": "The tank still holds about 28 000 litres.",
-            "status": "14:58 Foam blanket intact, gully sealed. The haulier's emergency team and an empty"
+            "status": "Foam blanket intact, gully sealed. The haulier's emergency team and an empty"
                       " tank truck are 30 minutes away.",
             "info": "tak_control_release.htm",
             "alternatives": [
@@ -170,7 +171,7 @@ PETROL = {
             "id": 60, "type": "fv", "minutes": 25, "points": 4,
             "question": "Foam and water are in place. Which measures belong to the attack?",
             "hint": "Tick every correct measure.",
-            "status": "15:05 Isolation 800 m. Two unmanned monitors cool the tank. Foam concentrate for"
+            "status": "Isolation 800 m. Two unmanned monitors cool the tank. Foam concentrate for"
                       " 20 minutes at hand.",
             "info": "tak_control_release.htm",
             "alternatives": [
@@ -206,7 +207,7 @@ CHLORINE = {
             "question": "Swimming pool staff report a sharp smell and coughing bathers; the chlorine "
                         "alarm in the basement plant room is sounding. Where do you stop?",
             "hint": "Wind from the north-west, 3 m/s. The main entrance faces south-east.",
-            "status": "18:40 Alarm: indoor swimming pool, chlorine alarm in the plant room. About 60 people"
+            "status": "Alarm: indoor swimming pool, chlorine alarm in the plant room. About 60 people"
                       " inside. Several coughing.",
             "info": "tak_approach.htm",
             "alternatives": [
@@ -228,7 +229,7 @@ CHLORINE = {
             "question": "At the main entrance two of your crew start coughing and their eyes sting. "
                         "A yellowish haze drifts out of the door. What do you do?",
             "hint": "You are downwind of the building.",
-            "status": "18:48 Engine 1 at the main entrance (downwind). Two firefighters with eye and"
+            "status": "Engine 1 at the main entrance (downwind). Two firefighters with eye and"
                       " airway irritation. Bathers streaming out around the engine.",
             "info": "haz_toxic_gases.htm",
             "alternatives": [
@@ -247,7 +248,7 @@ CHLORINE = {
                         "Which statements about the gas are correct?",
             "hint": "Tick every correct statement.",
             "picture": "scn2_labels.gif",
-            "status": "18:51 Command post on the north-west side. Caretaker: two 50 kg chlorine cylinders"
+            "status": "Command post on the north-west side. Caretaker: two 50 kg chlorine cylinders"
                       " in the plant room, one in use.",
             "info": "ident_unnumbers.htm",
             "alternatives": [
@@ -270,7 +271,7 @@ CHLORINE = {
             "question": "The pool hall lies right above the plant room and the ventilation is running. "
                         "People are still inside. What do you order first?",
             "hint": "A small leak from one cylinder. Think of isolation and of the people downwind.",
-            "status": "18:53 About 40 bathers and staff still in the pool hall and changing rooms."
+            "status": "About 40 bathers and staff still in the pool hall and changing rooms."
                       " Haze seen near the floor of the pool hall.",
             "info": "tak_protective_actions.htm",
             "alternatives": [
@@ -290,7 +291,7 @@ CHLORINE = {
             "question": "Twelve bathers have been exposed. Several cough, their eyes burn, one is short "
                         "of breath. It is 6 °C outside. What do you do for them?",
             "hint": "Tick every correct measure.",
-            "status": "19:02 Casualty collection point on the north-west side. 12 exposed, 1 with"
+            "status": "Casualty collection point on the north-west side. 12 exposed, 1 with"
                       " breathing difficulty. Two ambulances on the way.",
             "info": "haz_health_effects.htm",
             "alternatives": [
@@ -312,7 +313,7 @@ CHLORINE = {
             "question": "The building is empty. The leak in the plant room must be found and stopped. "
                         "How do you protect the entry team?",
             "hint": "Unknown but high concentration in a closed room.",
-            "status": "19:05 Building evacuated, ventilation stopped. Detector at the plant room door"
+            "status": "Building evacuated, ventilation stopped. Detector at the plant room door"
                       " over range. Decontamination being set up.",
             "info": "prot_levels.htm",
             "alternatives": [
@@ -333,7 +334,7 @@ CHLORINE = {
             "question": "The valve of the cylinder in use is leaking; the room is full of yellow-green "
                         "gas. What does the entry team do?",
             "hint": "Tick every correct measure.",
-            "status": "19:20 Entry team in the plant room. Leak at the valve of cylinder 1, gas escaping."
+            "status": "Entry team in the plant room. Leak at the valve of cylinder 1, gas escaping."
                       " Cylinder 2 intact.",
             "info": "tak_control_release.htm",
             "alternatives": [
@@ -353,7 +354,7 @@ CHLORINE = {
             "id": 60, "type": "jn", "minutes": 20, "points": 1,
             "question": "The leak is stopped and the entry team comes out. How do you end the operation?",
             "hint": "Think of the team, the building and the owner.",
-            "status": "19:35 Valve closed, cap fitted. Entry team at the decontamination area.",
+            "status": "Valve closed, cap fitted. Entry team at the decontamination area.",
             "info": "prot_decon.htm",
             "alternatives": [
                 (1, "Reopen the pool at once, since the leak has stopped."),
@@ -389,7 +390,7 @@ AMMONIA = {
             "question": "Automatic alarm: ammonia detectors at a cold store. The night guard reports a "
                         "white cloud at the machine room. How do you approach?",
             "hint": "Wind from the east, 2 m/s. Houses lie west of the cold store.",
-            "status": "02:10 Alarm from the ammonia detection of the cold store, Harbour Road. Night guard"
+            "status": "Alarm from the ammonia detection of the cold store, Harbour Road. Night guard"
                       " on the phone: white cloud, strong smell.",
             "info": "tak_approach.htm",
             "alternatives": [
@@ -410,7 +411,7 @@ AMMONIA = {
             "question": "In the residential street the engine drives into white fog. The crew smells "
                         "ammonia strongly and their eyes sting. What do you do?",
             "hint": "You are downwind, inside the cloud.",
-            "status": "02:16 Engine 1 in the street west of the cold store, in the cloud. Residents"
+            "status": "Engine 1 in the street west of the cold store, in the cloud. Residents"
                       " looking out of their windows.",
             "info": "tak_zones.htm",
             "alternatives": [
@@ -429,7 +430,7 @@ AMMONIA = {
                         " correct?",
             "hint": "Tick every correct statement.",
             "picture": "panel_268_1005.gif",
-            "status": "02:20 Command post at the east gate. The plant holds about 4 tonnes of ammonia."
+            "status": "Command post at the east gate. The plant holds about 4 tonnes of ammonia."
                       " Cloud rising from the machine room door and drifting west.",
             "info": "ident_unnumbers.htm",
             "alternatives": [
@@ -452,7 +453,7 @@ AMMONIA = {
             "question": "The night shift is one worker short. He was last seen at the loading dock "
                         "next to the machine room, now in the cloud. What do you do?",
             "hint": "A life may be at stake; so are the lives of your crew.",
-            "status": "02:23 One worker missing, last seen at dock 4 by the machine room. Detector at the"
+            "status": "One worker missing, last seen at dock 4 by the machine room. Detector at the"
                       " gate 35 ppm.",
             "info": "prot_suit_work.htm",
             "alternatives": [
@@ -473,7 +474,7 @@ AMMONIA = {
             "question": "The worker is brought out, conscious, coughing, with burns on his face and hands. "
                         "His overalls are wet and stiff with cold. What do you do?",
             "hint": "Tick every correct measure.",
-            "status": "02:35 Worker rescued from dock 4 and handed over at the decontamination point."
+            "status": "Worker rescued from dock 4 and handed over at the decontamination point."
                       " Ambulance on site.",
             "info": "haz_corrosives.htm",
             "alternatives": [
@@ -494,7 +495,7 @@ AMMONIA = {
             "question": "The cloud drifts west towards the houses 300 m away. How do you protect the"
                         " residents?",
             "hint": "A cloud that passes by within a short time.",
-            "status": "02:40 Cloud reaches the first houses to the west. Measured at the nearest house:"
+            "status": "Cloud reaches the first houses to the west. Measured at the nearest house:"
                       " 60 ppm. About 150 residents, most of them asleep.",
             "info": "tak_protective_actions.htm",
             "alternatives": [
@@ -516,7 +517,7 @@ AMMONIA = {
             "question": "The refrigeration technician has arrived. The leak is at a flange on the liquid "
                         "line inside the machine room. What do you do?",
             "hint": "Tick every correct measure.",
-            "status": "02:55 Technician on site with the plant drawings. Liquid ammonia dripping from a"
+            "status": "Technician on site with the plant drawings. Liquid ammonia dripping from a"
                       " flange, a pool on the machine room floor.",
             "info": "tak_control_release.htm",
             "alternatives": [
@@ -538,7 +539,7 @@ AMMONIA = {
             "question": "The valves are closed and the cloud is gone from view. When do you lift the"
                         " stay-indoors advice?",
             "hint": "Ammonia you cannot see can still be harmful.",
-            "status": "03:20 Leak isolated. Water curtain still running. No cloud visible.",
+            "status": "Leak isolated. Water curtain still running. No cloud visible.",
             "info": "tak_protective_actions.htm",
             "alternatives": [
                 (1, "At once: no cloud is visible any more."),
