@@ -5,6 +5,7 @@ svarsalt.ini, facit.ini, bilder.ini) from the scenario texts below.
 The tables are plain course sources afterwards; run this again after changing a text here:
     python3 course/tools/scn_tables.py
 """
+import textwrap
 from pathlib import Path
 
 from scn_content import SCENARIOS
@@ -22,6 +23,19 @@ def table(name, fields, posts):
     return "\n".join(lines) + "\n"
 
 
+# Characters per line that fit the question column (496 pixels) in Scenario's fonts: the
+# question is bold, the hint italic and smaller, an alternative sits right of its check box.
+QUESTION_WIDTH = 64
+HINT_WIDTH = 80
+ALTERNATIVE_WIDTH = 72
+
+
+def wrap(text, width):
+    """Breaks each paragraph of text into lines of at most width characters, joined by a
+    literal \\n: the label heights come from these line counts, so no line may wrap again."""
+    return "\\n".join("\\n".join(textwrap.wrap(part, width)) or part for part in text.split("\\n"))
+
+
 def line_count(text):
     return text.count("\\n") + 1 if text else 0
 
@@ -34,12 +48,14 @@ def build():
                           sc["score_max"], sc["logo"], sc["temp"], sc["wind"]])
         for room in sc["rooms"]:
             rid = room["id"]
-            questions.append([rid, sid, room["question"], room.get("hint", ""), room.get("picture", ""),
+            question = wrap(room["question"], QUESTION_WIDTH)
+            hint = wrap(room.get("hint", ""), HINT_WIDTH)
+            questions.append([rid, sid, question, hint, room.get("picture", ""),
                               room["type"], room["minutes"], "True" if room.get("start") else "False",
                               "", room["points"], room["status"], room.get("info", ""),
-                              line_count(room["question"]), line_count(room.get("hint", ""))])
+                              line_count(question), line_count(hint)])
             for order, (alt_id, text) in enumerate(room["alternatives"], start=1):
-                alternatives.append([alt_id, rid, sid, text, order])
+                alternatives.append([alt_id, rid, sid, wrap(text, ALTERNATIVE_WIDTH), order])
             for answer, action, dialog in room["key"]:
                 keys.append([rid, sid, answer, action, dialog])
             for order, name in enumerate(room["scenes"], start=1):

@@ -21,8 +21,8 @@ using haz::twips::place;
 
 namespace {
 constexpr int ColumnLeft = 120;
-constexpr int ColumnWidth = 7200;
-constexpr int PictureLeft = 7560;
+constexpr int ColumnWidth = 7440;
+constexpr int PictureLeft = 7680;
 const QString NewLine = QStringLiteral("\\n");
 } // namespace
 
@@ -49,7 +49,7 @@ QuestionPanel::QuestionPanel(Verandel *pane, haz::LastError &lastError)
     m_optionTemplate = place<QRadioButton>(pane, QStringLiteral("optSvar(0)"), {ColumnLeft + 120, 800, ColumnWidth - 120, 255});
     m_optionTemplate->hide();
     m_answer = haz::twips::button(pane, QStringLiteral("cmdSvara"), {ColumnLeft + 120, 1100, 1500, 390}, QString());
-    m_info = haz::twips::button(pane, QStringLiteral("cmdInfolank"), {ColumnLeft + 1740, 1100, 1500, 390}, QString());
+    m_info = haz::twips::button(pane, QStringLiteral("cmdInfolank"), {ColumnLeft + 1740, 1100, 2400, 390}, QString());
     m_answer->setEnabled(false);
     m_info->hide();
     connect(m_answer, &QPushButton::clicked, this, &QuestionPanel::answerPressed);

@@ -18,7 +18,7 @@ using haz::twips::place;
 namespace {
 constexpr int SceneLeft = 60;
 constexpr int SceneTop = 60;
-constexpr int SceneWidth = 6480;
+constexpr int SceneWidth = 7380; // 492 pixels, the width of a scene picture
 constexpr int PanTop = 3810;
 constexpr int PanHeight = 420;
 } // namespace

@@ -19,7 +19,10 @@ using haz::TwipRect;
 using haz::twips::place;
 
 namespace {
-constexpr int StatusHeight = 2040;
+// The column right of the scene frame: logo and weather, clock, situation report.
+constexpr int RightLeft = 7740;
+constexpr int RightWidth = 4050;
+constexpr int StatusHeight = 1920;
 } // namespace
 
 frmMain::frmMain(QWidget *parent) : QWidget(parent)
@@ -27,16 +30,17 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmMain"));
     setFixedSize(haz::twipsToPixels(InnerWidthTwips), haz::twipsToPixels(InnerHeightTwips));
 
-    m_frame = place<QFrame>(this, QStringLiteral("Frame1"), {120, 120, 6600, 4320});
+    // The scene frame holds a 492 x 277 pixel scene picture at its full size.
+    m_frame = place<QFrame>(this, QStringLiteral("Frame1"), {120, 120, 7500, 4320});
     static_cast<QFrame *>(m_frame)->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
-    m_logo = place<haz::PictureBox>(this, QStringLiteral("imgScenarioLogo"), {6840, 180, 1500, 1140});
-    m_weatherPanel = place<QGroupBox>(this, QStringLiteral("pnlVader"), {8460, 60, 3330, 1320});
-    m_temp = place<haz::PictureBox>(m_weatherPanel, QStringLiteral("imgScenarioTemp"), {120, 300, 1485, 900});
-    m_wind = place<haz::PictureBox>(m_weatherPanel, QStringLiteral("imgScenarioVind"), {1725, 300, 1485, 900});
+    m_logo = place<haz::PictureBox>(this, QStringLiteral("imgScenarioLogo"), {RightLeft, 120, 1800, 1200});
+    m_weatherPanel = place<QGroupBox>(this, QStringLiteral("pnlVader"), {RightLeft + 1920, 60, 2130, 1320});
+    m_temp = place<haz::PictureBox>(m_weatherPanel, QStringLiteral("imgScenarioTemp"), {120, 330, 900, 900});
+    m_wind = place<haz::PictureBox>(m_weatherPanel, QStringLiteral("imgScenarioVind"), {1110, 330, 900, 900});
 
-    m_clockPanel = place<QGroupBox>(this, QStringLiteral("pnlSimTid"), {6840, 1440, 4950, 720});
-    m_clock = place<QLabel>(m_clockPanel, QStringLiteral("lblSimTid"), {120, 300, 4710, 360});
+    m_clockPanel = place<QGroupBox>(this, QStringLiteral("pnlSimTid"), {RightLeft, 1440, RightWidth, 720});
+    m_clock = place<QLabel>(m_clockPanel, QStringLiteral("lblSimTid"), {120, 300, RightWidth - 240, 360});
     m_clock->setText(QStringLiteral("0 tim : 0 min"));
     QFont clockFont = m_clock->font();
     clockFont.setPointSizeF(clockFont.pointSizeF() * 1.3);
@@ -44,12 +48,12 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     m_clock->setFont(clockFont);
 
     m_statusLabel = place<QLabel>(this, QStringLiteral("lblScenarioStatus"),
-                                  {6840, StatusBottomTwips - StatusHeight - 300, 4950, 270});
+                                  {RightLeft, StatusBottomTwips - StatusHeight - 300, RightWidth, 270});
     QFont bold = m_statusLabel->font();
     bold.setBold(true);
     m_statusLabel->setFont(bold);
     m_status = place<QPlainTextEdit>(this, QStringLiteral("tbScenarioStatus"),
-                                     {6840, StatusBottomTwips - StatusHeight, 4950, StatusHeight});
+                                     {RightLeft, StatusBottomTwips - StatusHeight, RightWidth, StatusHeight});
     m_status->setReadOnly(true);
     QPalette statusPalette = m_status->palette();
     statusPalette.setColor(QPalette::Base, statusPalette.color(QPalette::Button));
