@@ -2,7 +2,11 @@
 // and the layout on resize.
 #include "TrainingProgramFixture.h"
 
+#include "CaptionTable.h"
+#include "FactFamily.h"
 #include "MainTabs.h"
+#include "QuizFamily.h"
+#include "QuizList.h"
 #include "PageView.h"
 #include "TabPlan.h"
 #include "TabUnit.h"
@@ -79,38 +83,48 @@ protected:
     QStringList calls;
 };
 
+// Every control that code or data names exists once, on the window it is looked for
+// in: the caption rows, the controls the fact and quiz views find by name, and the
+// layout's copies. A misspelt name would leave a control silently without its part.
 TEST_F(MainWindowTest, EveryNamedControlIsThere)
 {
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
     QStringList missing;
-    QStringList names{"tabMain", "lblCurUser", "infoWeb", "takFactLst", "takFactWeb", "takQuizLst", "takFormFact",
-                      "takFormOpt", "takFactCmdStart", "takLbl", "refFactLst", "refFactWeb", "refFormFact", "refOpt",
-                      "excerOpt", "examOpt", "excerQuizAnswBtnScenario", "examQuizAnswBtnScenario",
-                      "excerQuizRestartBtn", "examQuizRestartBtn", "examQuizAnswBtn", "QuizAnswBtn(7)",
-                      "examQuizClock", "curBtnShowDipl", "curBtnExit", "frmCurExercises", "frmCurExercisesExcer",
-                      "frmCurExam", "prgScenarioLatest", "prgScenarioAvg", "prgScenarioExam",
-                      "curLblTakScenarioName", "curlblTakScenarioAvgMax", "curLblExamCorr", "curLblQuizExcerTot",
-                      "curLblRefFactPos", "curLblTakFactPos", "curLblMyCur", "curLblWChap"};
-    for (int i = 0; i < 7; ++i)
-        names << arrayElement("FactCmdPrint", i);
-    for (int s = 0; s < SubjectCount; ++s) {
-        const SubjectNames &n = subjectNames(s);
-        names << n.factList << n.optionFrame << arrayElement(n.optionArray, 0) << arrayElement(n.optionArray, 1)
-              << arrayElement("QuizAnswBtn", s) << arrayElement("QuizRestartBtn", s)
-              << "curLblQuiz" + n.progressRow + "Done" << "curLbl" + n.progressRow + "FactPos";
-        for (const QString role : {"Lbl", "FormFact", "FactWeb"})
-            names << n.prefix + role;
+    const auto check = [&](const QWidget *window, const QString &name) {
+        if (window->objectName() != name && window->findChildren<QWidget *>(name).size() != 1)
+            missing << window->objectName() + "/" + name;
+    };
+    const QList<QWidget *> windows{main(), program->userChoose(), program->persData(), program->exitSave(),
+                                   program->timeRanOut(), program->coursePrnt()};
+    for (const CaptionRow &row : captionRows()) {
+        const auto window = std::find_if(windows.begin(), windows.end(),
+                                         [&](const QWidget *w) { return w->objectName() == row.window; });
+        ASSERT_NE(window, windows.end()) << row.window.toStdString();
+        for (const QString &name : QStringList{row.control} + row.likes)
+            check(*window, name);
     }
-    for (const QString prefix : {"ide", "phys", "prot", "haz", "NBC", "excer", "exam"}) {
-        for (const QString role : {"QuizFrm", "QuizLbl", "QuizText", "QuizPic", "QuizWeb", "QuizbtnInfoLink",
-                                   "QuizComm", "QuizLblTot", "QuizLblDone", "QuizLblCorr"})
-            names << prefix + role;
-        for (int k = 0; k < 15; ++k)
-            names << arrayElement(prefix + "QuizAnsw", k);
+    for (const QuizMember &m : quizMembers()) {
+        for (const QString role : {"QuizPic", "QuizLbl", "QuizText", "QuizComm", "Lbl", "QuizLblTot", "QuizLblDone",
+                                   "QuizLblCorr", "QuizbtnInfoLink", "QuizWeb"})
+            check(main(), m.name(role));
+        for (int k = 0; k < MaxAlternatives; ++k)
+            check(main(), m.answerBox(k));
+        for (const QString &name : {m.progressLabel("Tot"), m.progressLabel("Done"), m.progressLabel("Corr"),
+                                    m.answerButton(), m.restartButton(), controlArrayName(m.optionArray, 0),
+                                    m.quizOption()})
+            check(main(), name);
     }
-    for (const QString &name : names)
-        if (main()->findChildren<QWidget *>(name).size() != 1)
-            missing << name;
+    for (const FactMember &f : factMembers())
+        for (const QString &name : {f.list, f.browser, f.printButton(), f.progressLabel})
+            check(main(), name);
+    for (const auto &[from, targets] : hazCopyTable())
+        for (const QString &name : QStringList{from} + targets)
+            check(main(), name);
+    for (const QString name : {"tabMain", "lblCurUser", "infoWeb", "takQuizLst", "examQuizClock", "debugBtn",
+                               "frmCurExercises", "frmCurExercisesExcer", "frmCurExam", "prgScenarioLatest",
+                               "prgScenarioAvg", "prgScenarioExam", "curLblTakScenarioName", "curLblExamCorr",
+                               "curLblQuizExcerTot", "frmCurLastStudy"})
+        check(main(), name);
     EXPECT_TRUE(missing.isEmpty()) << missing.join(", ").toStdString();
     EXPECT_EQ(main()->tabMain()->count(), TabCount);
 }
@@ -286,7 +300,7 @@ QList<TwipRect> quizLayout(const frmMain *window, const QString &prefix, const Q
                                "QuizLblTot", "QuizLblDone", "QuizLblCorr"})
         rects << haz::twips::geometry(window->findChild<QWidget *>(prefix + role));
     for (int k = 0; k < 15; ++k)
-        rects << haz::twips::geometry(window->findChild<QWidget *>(arrayElement(prefix + "QuizAnsw", k)));
+        rects << haz::twips::geometry(window->findChild<QWidget *>(controlArrayName(prefix + "QuizAnsw", k)));
     rects << haz::twips::geometry(window->findChild<QWidget *>(answerButton));
     return rects;
 }
