@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -243,6 +244,31 @@ TEST(QuizView, AnswerBoxesHandTheFocusToTheAnswerButtonExceptOnNbc)
         QWidget *expected = prefix == QLatin1String("NBC") ? static_cast<QWidget *>(f.box(1))
                                                            : f.button(f.member.answerButton());
         EXPECT_EQ(f.root->focusWidget(), expected) << prefix.toStdString();
+    }
+}
+
+// The focused Answer button takes Enter and the keypad's Enter, on every tab with one.
+TEST(QuizView, EnterPressesTheFocusedAnswerButton)
+{
+    QuizFixture f;
+    f.setQuestions({makeQuestion(QStringLiteral("1"), {"a", "b"}, {0}), makeQuestion(QStringLiteral("2"), {"a"}, {0}),
+                    makeQuestion(QStringLiteral("3"), {"a"}, {0})});
+    f.controller().fillQuiz();
+    f.root->show();
+    QApplication::setActiveWindow(f.root.get());
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::mouseClick(f.box(0), Qt::LeftButton, {}, QPoint(5, 5));
+        ASSERT_NE(f.root->focusWidget(), nullptr);
+        QTest::keyClick(f.root->focusWidget(), key);
+    }
+    EXPECT_EQ(f.position, 2);
+    EXPECT_EQ(f.correct, 2);
+
+    for (const QString name : {"QuizAnswBtn(0)", "QuizAnswBtn(7)", "examQuizAnswBtn"}) {
+        QPushButton *answer = f.button(name);
+        QSignalSpy pressed(answer, &QAbstractButton::clicked);
+        QTest::keyClick(answer, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(pressed.count(), 1) << name.toStdString();
     }
 }
 

@@ -153,6 +153,9 @@ QuizPanel::QuizPanel(const QString &prefix, const QString &answerButtonName,
         answers[k]->hide();
     }
     answerButton = button(this, answerButtonName, {RightColumn, ButtonRow, 1500, AnswerHeight}, tr("Answer"));
+    // A ticked alternative hands the focus to Answer so that Enter (or the keypad's
+    // Enter) answers; outside a dialog a button only takes Enter when told to.
+    answerButton->setAutoDefault(true);
     answerButton->hide(); // shown with a question
     infoLink = button(this, prefix + QStringLiteral("QuizbtnInfoLink"), {4350, ButtonRow, 1500, AnswerHeight},
                       tr("More info"));

@@ -10,6 +10,7 @@
 #include "ProgressFile.h"
 #include "RuntimeError.h"
 #include "CaptionTable.h"
+#include "SignIn.h"
 #include "TabPlan.h"
 #include "basCaptions.h"
 #include "basMain.h"
@@ -31,15 +32,9 @@ namespace training {
 
 namespace {
 
-const QString NameRefusedText = QStringLiteral(
-    "A learner's name cannot hold commas, line breaks or other control characters, the words "
-    "\"user=\" or \"mode=\", or letters outside the Western European alphabet. Please type another name.");
 const QString FileReplacedText = QStringLiteral(
     "The learners' progress file could not be used, so a new, empty one was started. "
     "The old file was kept as:");
-const QString LearnerNotAddedText = QStringLiteral(
-    "Your name could not be added to the learners' progress file, so your progress "
-    "will not be saved this time.");
 
 void showFailure(haz::MessageService &messages, const haz::RuntimeError &e, const QString &routine)
 {
@@ -263,32 +258,14 @@ QString TrainingProgram::optionalText(const QString &id, const QString &fallback
 
 void TrainingProgram::signIn(const QString &typed)
 {
-    QString name;
-    switch (progress::checkLearnerName(typed, name)) {
-    case progress::NameCheck::Empty:
-        return;
-    case progress::NameCheck::Refused:
-        m_state.messages.show(optionalText(QStringLiteral("userNameRefused"), NameRefusedText),
+    const SignInResult result = signInLearner(typed, m_state.paths.userFile, m_state.lastError);
+    if (result.notice != SignInNotice::None)
+        m_state.messages.show(optionalText(signInNoticeCaptionId(result.notice), signInNoticeText(result.notice)),
                               m_userChoose->windowTitle(), haz::MessageIcon::Warning);
+    if (!result.signedIn)
         return;
-    case progress::NameCheck::Ok:
-        break;
-    }
-    if (progress::learnerExists(m_state.paths.userFile, name)) {
-        m_state.learner.isNewUser = false;
-    } else {
-        bool added = false;
-        try {
-            added = progress::addLearner(m_state.paths.userFile, name);
-        } catch (const haz::RuntimeError &e) {
-            // A locked or read-only file: the learner goes on, told that nothing is kept.
-            haz::noteFailure(m_state.lastError, e);
-        }
-        if (!added)
-            m_state.messages.show(optionalText(QStringLiteral("userNotAdded"), LearnerNotAddedText),
-                                  m_userChoose->windowTitle(), haz::MessageIcon::Warning);
-        m_state.learner.isNewUser = true;
-    }
+    const QString &name = result.name;
+    m_state.learner.isNewUser = result.isNew;
     m_state.learner.currentUser = name;
     m_userChoose->closeSignedIn();
     getUserData();

@@ -167,6 +167,8 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 bool frmMain::loadData()
 {
     m_lblCurUser->setText(m_state.text(QStringLiteral("userDef")) + u' ' + m_state.learner.currentUser);
+    // A long name may not fit the label; the whole of it is one pointer away.
+    m_lblCurUser->setToolTip(m_state.learner.currentUser);
     for (const int tab : LoadOrder)
         m_units[tab]->load();
 
