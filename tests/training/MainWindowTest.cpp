@@ -40,6 +40,11 @@ public:
         m_calls << QStringLiteral("enter %1").arg(m_tab);
         m_unit->enter();
     }
+    void keyboardEnter() override
+    {
+        m_calls << QStringLiteral("keyboard %1").arg(m_tab);
+        m_unit->keyboardEnter();
+    }
     void leave() override
     {
         m_calls << QStringLiteral("leave %1").arg(m_tab);
@@ -162,6 +167,26 @@ TEST_F(MainWindowTest, ATabChangeShowsOnlyAChosenFactNotOneThatMerelyHasTheFocus
     EXPECT_TRUE(page->toPlainText().contains("upwind"));
 }
 
+TEST_F(MainWindowTest, AKeyboardChangeOfTabShowsTheFactChosenInTheList)
+{
+    startAndSignIn();
+    env.writeInstallFile("data/html/spill.htm", "<p>Contain the spill</p>");
+    state->content.subjectFacts[Haz].list = {{fixedFactTitle("Spill"), "spill.htm"}};
+    state->content.subjectFacts[Haz].count = 1;
+    auto *page = main()->findChild<haz::PageView *>("hazFactWeb");
+    main()->subjectTab(Haz)->factList->addItem("Spill");
+    clickTab(TabHaz);
+    main()->subjectTab(Haz)->factList->setCurrentRow(0);
+    clickTab(TabNBC);
+    EXPECT_FALSE(page->toPlainText().contains("spill")) << "a mouse change blanks the pages";
+
+    calls.clear();
+    QTest::keyClick(main()->tabMain(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(main()->selectedTab(), TabHaz);
+    EXPECT_TRUE(page->toPlainText().contains("Contain the spill"));
+    EXPECT_EQ(calls, (QStringList{"leave 5", "keyboard 4"}));
+}
+
 TEST_F(MainWindowTest, OnlyAMouseChangeOfTabLoadsContent)
 {
     startAndSignIn();
@@ -174,7 +199,7 @@ TEST_F(MainWindowTest, OnlyAMouseChangeOfTabLoadsContent)
     main()->tabMain()->tabBar()->setFocus();
     QTest::keyClick(main()->tabMain()->tabBar(), Qt::Key_Right);
     EXPECT_EQ(main()->selectedTab(), TabNBC);
-    EXPECT_EQ(calls, (QStringList{"leave 4"}));
+    EXPECT_EQ(calls, (QStringList{"leave 4", "keyboard 5"}));
 
     calls.clear();
     clickTab(TabExam);
@@ -217,7 +242,7 @@ TEST_F(MainWindowTest, LeavingAStartedExamByKeyboardHidesItsTabToo)
     EXPECT_EQ(main()->selectedTab(), TabExcer);
     EXPECT_FALSE(main()->tabMain()->isTabVisible(TabExam));
     // Still nothing is loaded for a change the mouse did not make.
-    EXPECT_EQ(calls, (QStringList{"leave 9"}));
+    EXPECT_EQ(calls, (QStringList{"leave 9", "keyboard 8"}));
 }
 
 TEST_F(MainWindowTest, TabTableHidesAndDisablesTabs)

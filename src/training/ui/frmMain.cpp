@@ -98,6 +98,7 @@ void frmMain::buildControls()
 
     // A mouse press on the strip arms the change it may cause.
     m_tabs->tabBar()->installEventFilter(this);
+    m_tabs->installEventFilter(this);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int) {
         const int previous = m_currentTab;
         m_currentTab = m_tabs->currentIndex();
@@ -159,8 +160,17 @@ QWidget *frmMain::control(const QString &name) const
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_tabs->tabBar() && event->type() == QEvent::MouseButtonPress)
+    const bool strip = watched == m_tabs->tabBar() || watched == m_tabs;
+    if (strip && watched == m_tabs->tabBar() && event->type() == QEvent::MouseButtonPress)
         m_tabClickArmed = true;
+    // A key on the strip (arrows) or the tab widget (Ctrl+Tab) is handled inside this
+    // scope, so that a tab change it makes is known to come from the keyboard.
+    if (strip && event->type() == QEvent::KeyPress && !m_keyboardChange) {
+        m_keyboardChange = true;
+        QCoreApplication::sendEvent(watched, event);
+        m_keyboardChange = false;
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -221,9 +231,12 @@ void frmMain::tabChanged(int previousTab)
 {
     if (previousTab >= 0 && previousTab < TabCount && previousTab != m_tabs->currentIndex())
         m_units[previousTab]->leave();
-    if (!m_tabClickArmed)
-        return;
     const int tab = m_tabs->currentIndex();
+    if (!m_tabClickArmed) {
+        if (m_keyboardChange && tab >= 0 && tab < TabCount)
+            m_units[tab]->keyboardEnter();
+        return;
+    }
     m_services->media().clearMediaControls();
     forEachUnit(&TabUnit::learnerChangedTab);
     m_services->info().UpdateWebInfoBox(tab);

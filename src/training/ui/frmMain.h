@@ -120,6 +120,7 @@ private:
     std::array<std::unique_ptr<TabUnit>, TabCount> m_units;
 
     bool m_tabClickArmed = false;
+    bool m_keyboardChange = false;
     int m_currentTab = 0;
     BaseGeometry m_base;
     bool m_baseMeasured = false;
