@@ -317,6 +317,18 @@ TEST_F(MainWindowTest, SignInRestoresTheStoredTabAndView)
     EXPECT_EQ(main()->lblCurUser()->text(), "Learner: Bo");
 }
 
+// Not maximised, at its smallest, the window still has room for every tab title:
+// the strip the layout gives it at the minimum width holds all titles.
+TEST_F(MainWindowTest, EveryTabTitleFitsTheSmallestWindow)
+{
+    startAndSignIn();
+    const int minimum = main()->minimumWidth();
+    EXPECT_GE(minimum, 800);
+    EXPECT_EQ(main()->minimumHeight(), 580);
+    const int strip = (minimum * haz::twips::PerPixel - main()->baseGeometry().formMarginW) / haz::twips::PerPixel;
+    EXPECT_LE(main()->tabMain()->tabBar()->sizeHint().width(), strip - 2);
+}
+
 // The geometry of every quiz control of a quiz view, in its frame.
 QList<TwipRect> quizLayout(const frmMain *window, const QString &prefix, const QString &answerButton)
 {

@@ -44,6 +44,8 @@ const TwipRect TabStripRect{60, 360, 11880, 8280};
 constexpr qint32 FactListGap = 60;
 constexpr qint32 FactListMinHeight = 1500;
 constexpr qint32 LastStudyMinWidth = 4140;
+// Pixels beyond the tab titles' own width, for the tab widget's frame.
+constexpr int TabStripSlack = 6;
 
 // The order in which the units fill their tabs after sign-in: the fact lists in the
 // course's order, then the exercise, the introduction page and the rest.
@@ -187,6 +189,16 @@ bool frmMain::loadData()
     setWindowState(windowState() | Qt::WindowMaximized);
     resizeObjs();
     return true;
+}
+
+void frmMain::keepEveryTabInSight()
+{
+    // The window is never narrower than its tab titles: on a small screen, with the
+    // window not maximised, no tab may be scrolled out of sight.
+    const TwipRect strip = haz::twips::geometry(m_tabs);
+    const int margin = strip.left / haz::twips::PerPixel;
+    const int needed = margin + m_tabs->tabBar()->sizeHint().width() + 2 * margin + TabStripSlack;
+    setMinimumSize(std::max(needed, DesignWidth / haz::twips::PerPixel), DesignHeight / haz::twips::PerPixel);
 }
 
 void frmMain::applyTabSettings()
@@ -348,6 +360,14 @@ void frmMain::resizeEvent(QResizeEvent *event)
         return;
     resizeObjs();
     forEachUnit(&TabUnit::resized);
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    // Only a shown strip knows the real width of its titles.
+    if (m_baseMeasured)
+        keepEveryTabInSight();
+    QWidget::showEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -97,12 +97,14 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
     void buildUnits();
+    void keepEveryTabInSight();
     void writeTemplate(const HazTemplate &layout);
     QWidget *control(const QString &name) const;
 
