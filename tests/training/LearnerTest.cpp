@@ -8,6 +8,7 @@
 #include "clsDataFile.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -108,14 +109,27 @@ TEST_F(LearnerTest, BlanksAroundANameAreDropped)
     EXPECT_EQ(storedNames(), QStringList{"Anna"});
 }
 
-TEST_F(LearnerTest, EmptyNameDoesNothing)
+TEST_F(LearnerTest, NamesThatCannotBeUsedAreExplainedAndTheDialogStays)
 {
-    signIn("   ");
-    EXPECT_TRUE(program->userChoose()->isVisible());
-    EXPECT_FALSE(main()->isVisible());
-    EXPECT_TRUE(storedNames().isEmpty());
-    EXPECT_TRUE(messages.shown().isEmpty());
-    EXPECT_TRUE(state->learner.currentUser.isEmpty());
+    const QString sixty(60, u'a');
+    for (const QString &typed : {QStringLiteral("   "), sixty + u'b'}) {
+        messages.clear();
+        signIn(typed);
+        ASSERT_EQ(messages.shown().size(), 1) << typed.toStdString();
+        EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Warning);
+        EXPECT_TRUE(program->userChoose()->isVisible());
+        EXPECT_FALSE(main()->isVisible());
+        EXPECT_TRUE(storedNames().isEmpty());
+        EXPECT_TRUE(state->learner.currentUser.isEmpty());
+    }
+    EXPECT_TRUE(messages.shown().at(0).text.contains("at most 60 characters"));
+
+    // Sixty characters are still a name, and the label shows all of it on request.
+    messages.clear();
+    signIn(sixty);
+    EXPECT_TRUE(messages.shown().isEmpty()) << messages.texts().join(" | ").toStdString();
+    EXPECT_EQ(storedNames(), QStringList{sixty});
+    EXPECT_EQ(main()->lblCurUser()->toolTip(), sixty);
 }
 
 TEST_F(LearnerTest, NameThatWouldBreakTheFilesIsRefused)
@@ -123,7 +137,8 @@ TEST_F(LearnerTest, NameThatWouldBreakTheFilesIsRefused)
     signIn("Berg, Anna");
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Warning);
-    EXPECT_TRUE(messages.shown().at(0).text.contains("commas"));
+    EXPECT_TRUE(messages.shown().at(0).text.contains("a comma"));
+    EXPECT_FALSE(messages.shown().at(0).text.contains("user="));
     EXPECT_TRUE(program->userChoose()->isVisible());
     EXPECT_TRUE(storedNames().isEmpty());
 }
@@ -184,6 +199,20 @@ TEST_F(LearnerTest, ClosingTheLearnerDialogByItsFrameEndsTheProgram)
     program->userChoose()->close();
     EXPECT_EQ(exitCode, 0);
     EXPECT_FALSE(main()->isVisible());
+}
+
+TEST_F(LearnerTest, AnExistingLearnerIsToldAtSignInWhenTheFileCannotBeWritten)
+{
+    signIn("Anna");
+    closeMainWindow();
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    QFile::setPermissions(state->paths.userFile, QFile::ReadOwner | QFile::ReadUser);
+    messages.clear();
+    signIn("Anna");
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.shown().at(0).text.endsWith("your progress will not be saved this time."));
+    EXPECT_TRUE(main()->isVisible()) << "the learner still goes on";
+    QFile::setPermissions(state->paths.userFile, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 TEST_F(LearnerTest, ReadOnlyProgressFileIsReportedOnceAndKept)

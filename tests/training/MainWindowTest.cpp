@@ -2,7 +2,11 @@
 // and the layout on resize.
 #include "TrainingProgramFixture.h"
 
+#include "CaptionTable.h"
+#include "FactFamily.h"
 #include "MainTabs.h"
+#include "QuizFamily.h"
+#include "QuizList.h"
 #include "PageView.h"
 #include "TabPlan.h"
 #include "TabUnit.h"
@@ -35,6 +39,11 @@ public:
     {
         m_calls << QStringLiteral("enter %1").arg(m_tab);
         m_unit->enter();
+    }
+    void keyboardEnter() override
+    {
+        m_calls << QStringLiteral("keyboard %1").arg(m_tab);
+        m_unit->keyboardEnter();
     }
     void leave() override
     {
@@ -79,38 +88,48 @@ protected:
     QStringList calls;
 };
 
+// Every control that code or data names exists once, on the window it is looked for
+// in: the caption rows, the controls the fact and quiz views find by name, and the
+// layout's copies. A misspelt name would leave a control silently without its part.
 TEST_F(MainWindowTest, EveryNamedControlIsThere)
 {
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
     QStringList missing;
-    QStringList names{"tabMain", "lblCurUser", "infoWeb", "takFactLst", "takFactWeb", "takQuizLst", "takFormFact",
-                      "takFormOpt", "takFactCmdStart", "takLbl", "refFactLst", "refFactWeb", "refFormFact", "refOpt",
-                      "excerOpt", "examOpt", "excerQuizAnswBtnScenario", "examQuizAnswBtnScenario",
-                      "excerQuizRestartBtn", "examQuizRestartBtn", "examQuizAnswBtn", "QuizAnswBtn(7)",
-                      "examQuizClock", "curBtnShowDipl", "curBtnExit", "frmCurExercises", "frmCurExercisesExcer",
-                      "frmCurExam", "prgScenarioLatest", "prgScenarioAvg", "prgScenarioExam",
-                      "curLblTakScenarioName", "curlblTakScenarioAvgMax", "curLblExamCorr", "curLblQuizExcerTot",
-                      "curLblRefFactPos", "curLblTakFactPos", "curLblMyCur", "curLblWChap"};
-    for (int i = 0; i < 7; ++i)
-        names << arrayElement("FactCmdPrint", i);
-    for (int s = 0; s < SubjectCount; ++s) {
-        const SubjectNames &n = subjectNames(s);
-        names << n.factList << n.optionFrame << arrayElement(n.optionArray, 0) << arrayElement(n.optionArray, 1)
-              << arrayElement("QuizAnswBtn", s) << arrayElement("QuizRestartBtn", s)
-              << "curLblQuiz" + n.progressRow + "Done" << "curLbl" + n.progressRow + "FactPos";
-        for (const QString role : {"Lbl", "FormFact", "FactWeb"})
-            names << n.prefix + role;
+    const auto check = [&](const QWidget *window, const QString &name) {
+        if (window->objectName() != name && window->findChildren<QWidget *>(name).size() != 1)
+            missing << window->objectName() + "/" + name;
+    };
+    const QList<QWidget *> windows{main(), program->userChoose(), program->persData(), program->exitSave(),
+                                   program->timeRanOut(), program->coursePrnt()};
+    for (const CaptionRow &row : captionRows()) {
+        const auto window = std::find_if(windows.begin(), windows.end(),
+                                         [&](const QWidget *w) { return w->objectName() == row.window; });
+        ASSERT_NE(window, windows.end()) << row.window.toStdString();
+        for (const QString &name : QStringList{row.control} + row.likes)
+            check(*window, name);
     }
-    for (const QString prefix : {"ide", "phys", "prot", "haz", "NBC", "excer", "exam"}) {
-        for (const QString role : {"QuizFrm", "QuizLbl", "QuizText", "QuizPic", "QuizWeb", "QuizbtnInfoLink",
-                                   "QuizComm", "QuizLblTot", "QuizLblDone", "QuizLblCorr"})
-            names << prefix + role;
-        for (int k = 0; k < 15; ++k)
-            names << arrayElement(prefix + "QuizAnsw", k);
+    for (const QuizMember &m : quizMembers()) {
+        for (const QString role : {"QuizPic", "QuizLbl", "QuizText", "QuizComm", "Lbl", "QuizLblTot", "QuizLblDone",
+                                   "QuizLblCorr", "QuizbtnInfoLink", "QuizWeb"})
+            check(main(), m.name(role));
+        for (int k = 0; k < MaxAlternatives; ++k)
+            check(main(), m.answerBox(k));
+        for (const QString &name : {m.progressLabel("Tot"), m.progressLabel("Done"), m.progressLabel("Corr"),
+                                    m.answerButton(), m.restartButton(), controlArrayName(m.optionArray, 0),
+                                    m.quizOption()})
+            check(main(), name);
     }
-    for (const QString &name : names)
-        if (main()->findChildren<QWidget *>(name).size() != 1)
-            missing << name;
+    for (const FactMember &f : factMembers())
+        for (const QString &name : {f.list, f.browser, f.printButton(), f.progressLabel})
+            check(main(), name);
+    for (const auto &[from, targets] : hazCopyTable())
+        for (const QString &name : QStringList{from} + targets)
+            check(main(), name);
+    for (const QString name : {"tabMain", "lblCurUser", "infoWeb", "takQuizLst", "examQuizClock", "debugBtn",
+                               "frmCurExercises", "frmCurExercisesExcer", "frmCurExam", "prgScenarioLatest",
+                               "prgScenarioAvg", "prgScenarioExam", "curLblTakScenarioName", "curLblExamCorr",
+                               "curLblQuizExcerTot", "frmCurLastStudy"})
+        check(main(), name);
     EXPECT_TRUE(missing.isEmpty()) << missing.join(", ").toStdString();
     EXPECT_EQ(main()->tabMain()->count(), TabCount);
 }
@@ -148,6 +167,26 @@ TEST_F(MainWindowTest, ATabChangeShowsOnlyAChosenFactNotOneThatMerelyHasTheFocus
     EXPECT_TRUE(page->toPlainText().contains("upwind"));
 }
 
+TEST_F(MainWindowTest, AKeyboardChangeOfTabShowsTheFactChosenInTheList)
+{
+    startAndSignIn();
+    env.writeInstallFile("data/html/spill.htm", "<p>Contain the spill</p>");
+    state->content.subjectFacts[Haz].list = {{fixedFactTitle("Spill"), "spill.htm"}};
+    state->content.subjectFacts[Haz].count = 1;
+    auto *page = main()->findChild<haz::PageView *>("hazFactWeb");
+    main()->subjectTab(Haz)->factList->addItem("Spill");
+    clickTab(TabHaz);
+    main()->subjectTab(Haz)->factList->setCurrentRow(0);
+    clickTab(TabNBC);
+    EXPECT_FALSE(page->toPlainText().contains("spill")) << "a mouse change blanks the pages";
+
+    calls.clear();
+    QTest::keyClick(main()->tabMain(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(main()->selectedTab(), TabHaz);
+    EXPECT_TRUE(page->toPlainText().contains("Contain the spill"));
+    EXPECT_EQ(calls, (QStringList{"leave 5", "keyboard 4"}));
+}
+
 TEST_F(MainWindowTest, OnlyAMouseChangeOfTabLoadsContent)
 {
     startAndSignIn();
@@ -160,7 +199,7 @@ TEST_F(MainWindowTest, OnlyAMouseChangeOfTabLoadsContent)
     main()->tabMain()->tabBar()->setFocus();
     QTest::keyClick(main()->tabMain()->tabBar(), Qt::Key_Right);
     EXPECT_EQ(main()->selectedTab(), TabNBC);
-    EXPECT_EQ(calls, (QStringList{"leave 4"}));
+    EXPECT_EQ(calls, (QStringList{"leave 4", "keyboard 5"}));
 
     calls.clear();
     clickTab(TabExam);
@@ -203,7 +242,7 @@ TEST_F(MainWindowTest, LeavingAStartedExamByKeyboardHidesItsTabToo)
     EXPECT_EQ(main()->selectedTab(), TabExcer);
     EXPECT_FALSE(main()->tabMain()->isTabVisible(TabExam));
     // Still nothing is loaded for a change the mouse did not make.
-    EXPECT_EQ(calls, (QStringList{"leave 9"}));
+    EXPECT_EQ(calls, (QStringList{"leave 9", "keyboard 8"}));
 }
 
 TEST_F(MainWindowTest, TabTableHidesAndDisablesTabs)
@@ -278,6 +317,18 @@ TEST_F(MainWindowTest, SignInRestoresTheStoredTabAndView)
     EXPECT_EQ(main()->lblCurUser()->text(), "Learner: Bo");
 }
 
+// Not maximised, at its smallest, the window still has room for every tab title:
+// the strip the layout gives it at the minimum width holds all titles.
+TEST_F(MainWindowTest, EveryTabTitleFitsTheSmallestWindow)
+{
+    startAndSignIn();
+    const int minimum = main()->minimumWidth();
+    EXPECT_GE(minimum, 800);
+    EXPECT_EQ(main()->minimumHeight(), 580);
+    const int strip = (minimum * haz::twips::PerPixel - main()->baseGeometry().formMarginW) / haz::twips::PerPixel;
+    EXPECT_LE(main()->tabMain()->tabBar()->sizeHint().width(), strip - 2);
+}
+
 // The geometry of every quiz control of a quiz view, in its frame.
 QList<TwipRect> quizLayout(const frmMain *window, const QString &prefix, const QString &answerButton)
 {
@@ -286,7 +337,7 @@ QList<TwipRect> quizLayout(const frmMain *window, const QString &prefix, const Q
                                "QuizLblTot", "QuizLblDone", "QuizLblCorr"})
         rects << haz::twips::geometry(window->findChild<QWidget *>(prefix + role));
     for (int k = 0; k < 15; ++k)
-        rects << haz::twips::geometry(window->findChild<QWidget *>(arrayElement(prefix + "QuizAnsw", k)));
+        rects << haz::twips::geometry(window->findChild<QWidget *>(controlArrayName(prefix + "QuizAnsw", k)));
     rects << haz::twips::geometry(window->findChild<QWidget *>(answerButton));
     return rects;
 }
@@ -371,81 +422,6 @@ TEST_F(MainWindowTest, MeasuredBaseGeometryFollowsTheDesign)
     EXPECT_EQ(b.picGap, d.answerButton.top - d.hazQuizPic.height);
     EXPECT_EQ(b.formMarginW, 12000 - d.tabMain.width);
     EXPECT_LT(b.infoLinkOffset, 0); // the info-link button is designed left of the Answer button
-}
-
-} // namespace
-
-namespace {
-
-// A design like the window's own, in twips, for arithmetic worked out by hand.
-HazTemplate handDesign()
-{
-    HazTemplate d;
-    d.tabMain = {60, 360, 11880, 8280};
-    d.hazFormFact = {4080, 600, 7620, 7020};
-    d.hazFactWeb = {60, 90, 7500, 6870};
-    d.infoWeb = {60, 60, 11700, 7680};
-    d.hazQuizFrm = {120, 600, 11580, 7020};
-    d.hazQuizText = {180, 540, 5200, 1260};
-    d.hazQuizPic = {5250, 540, 5400, 5100};
-    d.hazQuizWeb = {5250, 540, 5400, 5100};
-    d.answerButton = {6000, 5910, 1500, 375};
-    d.hazQuizbtnInfoLink = {4350, 5910, 1500, 375};
-    for (int k = 0; k < 15; ++k)
-        d.answers[k] = {k < 8 ? 180 : 6000, 1920 + (k < 8 ? k : k - 8) * 570, 5400, 375};
-    return d;
-}
-
-TEST(ResizeArithmeticTest, WidthsAndHeightsAsWorkedOutByHand)
-{
-    const HazTemplate design = handDesign();
-    BaseGeometry base = measureBaseGeometry(design, 12000, 8700);
-    EXPECT_EQ(base.answerSpare, 780);
-    EXPECT_EQ(base.answerSpareHalf, 390);
-    EXPECT_EQ(base.columnRatio, 1);
-    EXPECT_EQ(base.rowPitch, 568); // 3990 * 1000 / 7020 = 568.38
-    EXPECT_EQ(base.picGap, 5910 - 5100);
-    EXPECT_EQ(base.infoLinkOffset, 4350 - 6000);
-
-    // Quiz frame 12581 wide: columns (12581 - 780) / 2 - 300 = 5600.5, a half that
-    // goes to the even 5600; the right column (12581 - 5600) / 1 - 390.
-    HazTemplate t = design;
-    resizeObjs(t, base, 12000 + 1001, 8700);
-    EXPECT_EQ(t.tabMain.width, 12881);
-    EXPECT_EQ(t.hazFormFact.width, 12881 - 4260);
-    EXPECT_EQ(t.hazFactWeb.width, 12881 - 4260 - 120);
-    EXPECT_EQ(t.infoWeb.width, 12881 - 180);
-    EXPECT_EQ(t.hazQuizFrm.width, 12581);
-    EXPECT_EQ(t.answers[3].width, 5600);
-    EXPECT_EQ(t.answers[11].width, 5600);
-    EXPECT_EQ(t.hazQuizText.width, 5400);
-    EXPECT_EQ(t.answers[8].left, 6591);
-    EXPECT_EQ(t.answers[0].left, 180);
-    EXPECT_EQ(t.answerButton.left, 6591);
-    EXPECT_EQ(t.hazQuizPic.left, 6591 - 750);
-    EXPECT_EQ(t.hazQuizbtnInfoLink.left, 6591 + 1650);
-
-    // 5601.5 goes up to the even 5602.
-    t = design;
-    base = measureBaseGeometry(design, 12000, 8700);
-    resizeObjs(t, base, 12000 + 1003, 8700);
-    EXPECT_EQ(t.answers[0].width, 5602);
-
-    // 215 twips taller: g = 215, answers 215 * 0.1 + 375 = 396.5 high, a half that goes
-    // to the even 396; the step is rounded(81 / 1000 * 7235 + 10.75) = 597.
-    t = design;
-    base = measureBaseGeometry(design, 12000, 8700);
-    resizeObjs(t, base, 12000, 8700 + 215);
-    EXPECT_EQ(t.tabMain.height, 8495);
-    EXPECT_EQ(t.hazQuizFrm.height, 7235);
-    EXPECT_EQ(t.answers[0].height, 396);
-    EXPECT_EQ(t.answers[0].top, 1920);
-    EXPECT_EQ(t.answers[8].top, 1920);
-    EXPECT_EQ(t.answers[7].top, 1920 + 7 * 597);
-    EXPECT_EQ(t.answers[14].top, 1920 + 6 * 597);
-    EXPECT_EQ(t.answerButton.top, 1920 + 7 * 597);
-    EXPECT_EQ(t.hazQuizPic.height, 1920 + 7 * 597 - 810);
-    EXPECT_EQ(t.hazQuizbtnInfoLink.top, t.answerButton.top);
 }
 
 } // namespace

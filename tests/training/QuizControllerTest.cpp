@@ -1,93 +1,16 @@
-#include "MediaDisplay.h"
-#include "QuizController.h"
-#include "RuntimeError.h"
-#include "QuizTestWindow.h"
-#include "frmWebInfo.h"
+// The quiz view of a subject tab: filling, answering, counting, restarting, pictures.
+#include "QuizFixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <memory>
-
-using namespace training;
-using quiztest::child;
-
-namespace {
-
-QuizQuestion makeQuestion(const QString &head, const QStringList &alternatives, const QList<int> &correct,
-                          const QString &comment = QStringLiteral("Think again."))
-{
-    QuizQuestion q;
-    q.FrgHead = head;
-    q.FrgText = head + QStringLiteral(" text<br>second line");
-    for (int k = 0; k < alternatives.size(); ++k)
-        q.SvarTxt[k] = alternatives[k];
-    for (int k : correct)
-        q.SvarR[k] = true;
-    q.SvarKom = comment;
-    return q;
-}
-
-// One subject's quiz over the stand-in main window.
-struct QuizFixture {
-    explicit QuizFixture(const QString &prefix = QStringLiteral("haz"))
-        : root(quiztest::makeMainWindow()), env(install), info(failures, root.get()), media(root.get(), info, failures),
-          member(*quizMember(prefix))
-    {
-    }
-
-    void setQuestions(const QList<QuizQuestion> &questions)
-    {
-        list = questions;
-        count = questions.size();
-        list.append(QuizQuestion()); // the spare entry
-    }
-
-    QuizController &controller()
-    {
-        if (!quiz) {
-            quiz = std::make_unique<QuizController>(root.get(), member, QuizData{list, count, position, correct},
-                                                    QuizServices{env, media, info});
-            // The tab's fact/quiz switch, reduced to what the quiz needs.
-            auto *option = child<QRadioButton>(root.get(), member.quizOption());
-            QObject::connect(option, &QAbstractButton::clicked, quiz.get(), [this] {
-                ++switchRuns;
-                quiz->updateCountLabels();
-                quiz->fillQuiz();
-            });
-        }
-        return *quiz;
-    }
-
-    QCheckBox *box(int k) const { return child<QCheckBox>(root.get(), member.answerBox(k)); }
-    QPushButton *button(const QString &name) const { return child<QPushButton>(root.get(), name); }
-    QString text(const QString &role) const { return controlText(child(root.get(), member.name(role))); }
-    void tick(std::initializer_list<int> boxes)
-    {
-        for (int k : boxes)
-            box(k)->setChecked(true);
-    }
-    void answer() { button(member.answerButton())->click(); }
-
-    haztest::TestEnvironment install;
-    std::unique_ptr<QWidget> root;
-    quiztest::Environment env;
-    haz::LastError failures;
-    frmWebInfoHost info;
-    MediaDisplay media;
-    QuizMember member;
-    QList<QuizQuestion> list;
-    qint32 count = 0;
-    qint32 position = 0;
-    qint32 correct = 0;
-    int switchRuns = 0;
-    std::unique_ptr<QuizController> quiz;
-};
-
-} // namespace
 
 TEST(QuizView, FillShowsTheQuestionWithItsGaps)
 {
@@ -246,6 +169,31 @@ TEST(QuizView, AnswerBoxesHandTheFocusToTheAnswerButtonExceptOnNbc)
     }
 }
 
+// The focused Answer button takes Enter and the keypad's Enter, on every tab with one.
+TEST(QuizView, EnterPressesTheFocusedAnswerButton)
+{
+    QuizFixture f;
+    f.setQuestions({makeQuestion(QStringLiteral("1"), {"a", "b"}, {0}), makeQuestion(QStringLiteral("2"), {"a"}, {0}),
+                    makeQuestion(QStringLiteral("3"), {"a"}, {0})});
+    f.controller().fillQuiz();
+    f.root->show();
+    QApplication::setActiveWindow(f.root.get());
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::mouseClick(f.box(0), Qt::LeftButton, {}, QPoint(5, 5));
+        ASSERT_NE(f.root->focusWidget(), nullptr);
+        QTest::keyClick(f.root->focusWidget(), key);
+    }
+    EXPECT_EQ(f.position, 2);
+    EXPECT_EQ(f.correct, 2);
+
+    for (const QString name : {"QuizAnswBtn(0)", "QuizAnswBtn(7)", "examQuizAnswBtn"}) {
+        QPushButton *answer = f.button(name);
+        QSignalSpy pressed(answer, &QAbstractButton::clicked);
+        QTest::keyClick(answer, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(pressed.count(), 1) << name.toStdString();
+    }
+}
+
 TEST(QuizView, QuestionPicturesAndPages)
 {
     QuizFixture f;
@@ -330,201 +278,3 @@ TEST(QuizView, CopyingTheQuestionPictureAsksFirst)
     EXPECT_TRUE(f.env.scripted.shown().isEmpty());
 }
 
-namespace {
-
-// Records whether the info window was visible when each message was shown.
-class WatchingMessages : public haz::ScriptedMessages {
-public:
-    explicit WatchingMessages(frmWebInfoHost &info) : m_info(info) {}
-    using haz::ScriptedMessages::show;
-    haz::MessageAnswer show(const haz::Message &message) override
-    {
-        infoShownAtMessage << m_info.isShown();
-        return haz::ScriptedMessages::show(message);
-    }
-    QList<bool> infoShownAtMessage;
-
-private:
-    frmWebInfoHost &m_info;
-};
-
-QuizQuestion withInfo(QuizQuestion q, const QString &link, qint16 width, qint16 height)
-{
-    q.InfoLink = link;
-    q.InfoWidth = width;
-    q.InfoHeight = height;
-    return q;
-}
-
-struct InfoFixture : QuizFixture {
-    InfoFixture()
-    {
-        child<QLabel>(root.get(), QStringLiteral("hazLbl"))->setText(QStringLiteral("Hazards"));
-        quiztest::writePage(install, QStringLiteral("data/html/flash.htm"), QStringLiteral("<p>Flash point</p>"));
-        quiztest::writePage(install, QStringLiteral("data/html/lel.htm"), QStringLiteral("<p>Explosive limits</p>"));
-        setQuestions({withInfo(makeQuestion(QStringLiteral("Flash"), {"a"}, {0}), QStringLiteral("flash.htm"), 400, 300),
-                      withInfo(makeQuestion(QStringLiteral("LEL"), {"a"}, {0}), QStringLiteral("lel.htm"), 0, 250),
-                      makeQuestion(QStringLiteral("Plain"), {"a"}, {0})});
-        child<QRadioButton>(root.get(), QStringLiteral("HazOpt(1)"))->setChecked(true);
-    }
-    frmWebInfo *window() { return info.loadedWindow(); }
-};
-
-} // namespace
-
-TEST(InfoWindow, IsATopMostWindowWithoutOwnerThatUnloadsOnClose)
-{
-    haz::LastError failures;
-    frmWebInfoHost host(failures);
-    EXPECT_EQ(host.loadedWindow(), nullptr);
-    frmWebInfo *w = host.window();
-    EXPECT_EQ(w->parentWidget(), nullptr);
-    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_NE(w->findChild<haz::PageView *>(QStringLiteral("webWindow")), nullptr);
-    host.showWithoutWaiting();
-    EXPECT_TRUE(host.isShown());
-
-    w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(host.loadedWindow(), nullptr);
-    EXPECT_FALSE(host.isShown());
-    host.hideWebInfoBox(); // nothing to hide, nothing loaded
-    EXPECT_EQ(host.loadedWindow(), nullptr);
-    // The next use loads it again, top-most again.
-    frmWebInfo *again = host.window();
-    ASSERT_NE(again, nullptr);
-    EXPECT_TRUE(again->windowFlags() & Qt::WindowStaysOnTopHint);
-}
-
-TEST(InfoWindow, FollowsTheQuestionOnceOpened)
-{
-    InfoFixture f;
-    f.controller().fillQuiz();
-    // Not yet wanted: the page is loaded, the window is not shown.
-    EXPECT_FALSE(f.button(QStringLiteral("hazQuizbtnInfoLink"))->isHidden());
-    ASSERT_NE(f.window(), nullptr);
-    EXPECT_FALSE(f.info.isShown());
-    EXPECT_FALSE(f.info.infoWinShow());
-
-    f.info.UpdateWebInfoBox(4);
-    EXPECT_TRUE(f.info.infoWinShow());
-    ASSERT_TRUE(f.info.isShown());
-    EXPECT_EQ(f.window()->windowTitle(), QStringLiteral("Hazards - Flash"));
-    EXPECT_TRUE(f.window()->webWindow()->toPlainText().contains(QStringLiteral("Flash point")));
-    EXPECT_EQ(f.window()->sizeTwips(), QSize(6000, 4500));
-
-    f.tick({0});
-    f.answer();
-    EXPECT_TRUE(f.info.isShown());
-    EXPECT_EQ(f.window()->windowTitle(), QStringLiteral("Hazards - LEL"));
-    EXPECT_TRUE(f.window()->webWindow()->toPlainText().contains(QStringLiteral("Explosive limits")));
-    EXPECT_EQ(f.window()->sizeTwips(), QSize(6000, 4500)) << "InfoWidth 0 keeps the size";
-
-    f.tick({0});
-    f.answer();
-    EXPECT_FALSE(f.info.isShown());
-    EXPECT_TRUE(f.button(QStringLiteral("hazQuizbtnInfoLink"))->isHidden());
-}
-
-TEST(InfoWindow, HidesOnTabsWithoutAQuestionAndInTheFactView)
-{
-    InfoFixture f;
-    f.controller().fillQuiz();
-    for (int tab : {0, 6, 7, 10}) {
-        f.info.UpdateWebInfoBox(4);
-        ASSERT_TRUE(f.info.isShown()) << tab;
-        f.info.UpdateWebInfoBox(tab);
-        EXPECT_FALSE(f.info.isShown()) << tab;
-    }
-    f.info.UpdateWebInfoBox(4);
-    child<QRadioButton>(f.root.get(), QStringLiteral("HazOpt(0)"))->setChecked(true);
-    f.info.UpdateWebInfoBox(4);
-    EXPECT_FALSE(f.info.isShown());
-    // Another subject without a quiz source of its own hides it as well.
-    f.info.UpdateWebInfoBox(4);
-    f.info.UpdateWebInfoBox(2);
-    EXPECT_FALSE(f.info.isShown());
-}
-
-TEST(InfoWindow, InfoLinkButtonOpensItAndAMaximisedWindowKeepsItsSize)
-{
-    InfoFixture f;
-    f.controller().fillQuiz();
-    EXPECT_FALSE(f.info.isShown());
-    f.button(QStringLiteral("hazQuizbtnInfoLink"))->click();
-    EXPECT_TRUE(f.info.isShown());
-    EXPECT_TRUE(f.info.infoWinShow());
-    EXPECT_EQ(f.window()->sizeTwips(), QSize(6000, 4500));
-
-    f.window()->showMaximized();
-    const QSize maximised = f.window()->size();
-    f.list[0].InfoWidth = 200;
-    f.list[0].InfoHeight = 100;
-    f.button(QStringLiteral("hazQuizbtnInfoLink"))->click();
-    EXPECT_EQ(f.window()->size(), maximised);
-
-    // Back to normal, a wish beyond 2184 pixels takes the screen's width.
-    f.window()->showNormal();
-    f.list[0].InfoWidth = 3000;
-    f.button(QStringLiteral("hazQuizbtnInfoLink"))->click();
-    EXPECT_EQ(f.window()->sizeTwips(), QSize(f.window()->screen()->availableGeometry().width() * 15, 1500));
-}
-
-TEST(InfoWindow, BrowserFollowsTheWindowSize)
-{
-    haz::LastError failures;
-    frmWebInfoHost host(failures);
-    frmWebInfo *w = host.window();
-    w->setSizeTwips(QSize(9000, 6000));
-    EXPECT_EQ(w->webWindow()->size(), QSize((9000 - 120) / 15, (6000 - 500) / 15));
-    w->setSizeTwips(QSize(9000, 90)); // 6 pixels high: the browser keeps its height
-    EXPECT_EQ(w->webWindow()->height(), (6000 - 500) / 15);
-    EXPECT_EQ(w->webWindow()->pos(), QPoint(0, 0));
-
-    // A maximised window's browser fills it too, rather than staying in a corner.
-    w->showMaximized();
-    QCoreApplication::processEvents();
-    const QSize maximised = w->sizeTwips();
-    ASSERT_GT(maximised.width(), 9000);
-    EXPECT_EQ(w->webWindow()->size(), QSize((maximised.width() - 120) / 15, (maximised.height() - 500) / 15));
-}
-
-TEST(InfoWindow, WrongAnswerHidesItBeforeTheMessage)
-{
-    InfoFixture f;
-    WatchingMessages watching(f.info);
-    QuizServices services{f.env, f.media, f.info};
-    f.controller().fillQuiz();
-    f.info.UpdateWebInfoBox(4);
-    ASSERT_TRUE(f.info.isShown());
-    EXPECT_FALSE(checkQuizAnswer(nullptr, f.controller().controls().answers, f.list[0], false, services));
-    EXPECT_TRUE(f.info.isShown()) << "no message wanted: the window stays";
-
-    struct Env : quiztest::Environment {
-        Env(const haztest::TestEnvironment &i, haz::MessageService &m) : quiztest::Environment(i), service(m) {}
-        haz::MessageService &messages() override { return service; }
-        haz::MessageService &service;
-    } env(f.install, watching);
-    QuizServices watched{env, f.media, f.info};
-    EXPECT_FALSE(checkQuizAnswer(nullptr, f.controller().controls().answers, f.list[0], true, watched));
-    EXPECT_EQ(watching.infoShownAtMessage, QList<bool>{false});
-}
-
-TEST(InfoWindow, DebugButtonShowsTheExamFrameAndBothLeftEdges)
-{
-    QWidget root;
-    auto *exam = quiztest::add<QWidget>(&root, QStringLiteral("frmExamSvar"));
-    auto *excer = quiztest::add<QWidget>(&root, QStringLiteral("frmSvar"));
-    auto *tot = quiztest::add<QLabel>(&root, QStringLiteral("examQuizLblTot"));
-    auto *done = quiztest::add<QLabel>(&root, QStringLiteral("examQuizLblDone"));
-    exam->move(100, 5);
-    excer->move(8, 5);
-    for (QWidget *w : std::initializer_list<QWidget *>{exam, tot, done})
-        w->hide();
-    haz::ScriptedMessages messages;
-    debugBtnClick(&root, messages);
-    EXPECT_FALSE(exam->isHidden());
-    EXPECT_FALSE(tot->isHidden());
-    EXPECT_FALSE(done->isHidden());
-    EXPECT_EQ(messages.texts(), (QStringList{QStringLiteral("exam:1500:"), QStringLiteral("excer:120:")}));
-}

@@ -1,9 +1,10 @@
 #pragma once
-// A stand-in for the main window in controller tests: the named controls of the
-// subject tabs, the tactics and reference fact views and the progress labels,
-// flat under one widget, plus an environment that records messages.
+// The main window's tab pages for controller tests, and an environment that records
+// messages.
 
 #include "FactFamily.h"
+#include "MainTabs.h"
+#include "ProgramState.h"
 #include "MessageService.h"
 #include "PageView.h"
 #include "PictureBox.h"
@@ -61,48 +62,21 @@ W *add(QWidget *root, const QString &name)
     return w;
 }
 
-// Every control a subject tab's fact and quiz views use, as the main window names them.
-inline void addSubjectControls(QWidget *root, const training::QuizMember &m)
-{
-    using training::controlArrayName;
-    add<QLabel>(root, m.name(QStringLiteral("Lbl")));
-    add<QRadioButton>(root, controlArrayName(m.optionArray, 0));
-    add<QRadioButton>(root, controlArrayName(m.optionArray, 1));
-    add<QLabel>(root, m.name(QStringLiteral("QuizLbl")));
-    add<QTextEdit>(root, m.name(QStringLiteral("QuizText")));
-    for (int k = 0; k < training::MaxAlternatives; ++k)
-        add<QCheckBox>(root, m.answerBox(k));
-    add<haz::PictureBox>(root, m.name(QStringLiteral("QuizPic")));
-    add<haz::PageView>(root, m.name(QStringLiteral("QuizWeb")));
-    add<QPushButton>(root, m.name(QStringLiteral("QuizbtnInfoLink")));
-    add<QLineEdit>(root, m.name(QStringLiteral("QuizComm")));
-    for (const char *what : {"Tot", "Done", "Corr"}) {
-        add<QLabel>(root, m.name(QStringLiteral("QuizLbl")) + QLatin1String(what));
-        add<QLabel>(root, m.progressLabel(QLatin1String(what)));
-    }
-    add<QPushButton>(root, m.answerButton());
-    add<QPushButton>(root, m.restartButton());
-}
-
-inline void addFactControls(QWidget *root, const training::FactMember &f)
-{
-    add<QListWidget>(root, f.list);
-    add<haz::PageView>(root, f.browser);
-    add<QPushButton>(root, f.printButton());
-    add<QLabel>(root, f.progressLabel);
-}
-
-// All subjects, tactics and reference, the intro page and the reference option.
+// The main window's real tab pages under one plain widget named like the window, so
+// that the controllers under test find the very controls the program has, without
+// the window's own units working on them too.
 inline QWidget *makeMainWindow()
 {
     auto *root = new QWidget;
     root->setObjectName(QStringLiteral("frmMain"));
-    for (const training::QuizMember &m : training::quizMembers())
-        addSubjectControls(root, m);
-    for (const training::FactMember &f : training::factMembers())
-        addFactControls(root, f);
-    add<haz::PageView>(root, QStringLiteral("infoWeb"));
-    add<QRadioButton>(root, QStringLiteral("refOpt"));
+    new training::IntroTab(root);
+    for (int subject = 0; subject < training::SubjectCount; ++subject)
+        new training::SubjectTab(subject, root);
+    new training::TacticsTab(root);
+    new training::ReferenceTab(root);
+    new training::QuestionRunTab(false, root);
+    new training::QuestionRunTab(true, root);
+    new training::ProgressTab(root);
     root->resize(800, 600);
     return root;
 }

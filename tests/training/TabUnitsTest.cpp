@@ -91,39 +91,3 @@ TEST(TabUnits, DrivesTheMainWindowsFactAndQuizViews)
     EXPECT_TRUE(factWeb->toPlainText().contains(QStringLiteral("Page two")));
     EXPECT_FALSE(set.info().isShown());
 }
-
-// Every control the fact and quiz views look up by name is on the main window, of the
-// kind they use; a misspelt name would leave a view silently without it.
-TEST(TabUnits, MainWindowHasEveryNamedControlOfTheViews)
-{
-    haztest::TestEnvironment install;
-    haz::ScriptedMessages messages;
-    ProgramState state(messages);
-    frmMain main(state);
-    for (const QuizMember &m : quizMembers()) {
-        const QuizControls c = QuizControls::find(&main, m.prefix);
-        EXPECT_NE(c.picture, nullptr) << m.prefix.toStdString();
-        EXPECT_NE(c.heading, nullptr) << m.prefix.toStdString();
-        EXPECT_NE(c.text, nullptr) << m.prefix.toStdString();
-        EXPECT_NE(c.comment, nullptr) << m.prefix.toStdString();
-        for (int k = 0; k < MaxAlternatives; ++k)
-            EXPECT_NE(c.answers[k], nullptr) << m.answerBox(k).toStdString();
-        for (const QString &name : {m.name(QStringLiteral("Lbl")), m.name(QStringLiteral("QuizLblTot")),
-                                    m.name(QStringLiteral("QuizLblDone")), m.name(QStringLiteral("QuizLblCorr")),
-                                    m.progressLabel(QStringLiteral("Tot")), m.progressLabel(QStringLiteral("Done")),
-                                    m.progressLabel(QStringLiteral("Corr"))})
-            EXPECT_NE(child<QLabel>(&main, name), nullptr) << name.toStdString();
-        for (const QString &name : {m.answerButton(), m.restartButton(), m.name(QStringLiteral("QuizbtnInfoLink")),
-                                    controlArrayName(m.optionArray, 0), m.quizOption()})
-            EXPECT_NE(child<QAbstractButton>(&main, name), nullptr) << name.toStdString();
-        EXPECT_NE(child<haz::PageView>(&main, m.name(QStringLiteral("QuizWeb"))), nullptr) << m.prefix.toStdString();
-    }
-    for (const FactMember &f : factMembers()) {
-        EXPECT_NE(child<QListWidget>(&main, f.list), nullptr) << f.list.toStdString();
-        EXPECT_NE(child<haz::PageView>(&main, f.browser), nullptr) << f.browser.toStdString();
-        EXPECT_NE(child<QAbstractButton>(&main, f.printButton()), nullptr) << f.printButton().toStdString();
-        EXPECT_NE(child<QLabel>(&main, f.progressLabel), nullptr) << f.progressLabel.toStdString();
-    }
-    EXPECT_NE(child<QAbstractButton>(&main, QStringLiteral("refOpt")), nullptr);
-    EXPECT_NE(child<QAbstractButton>(&main, QStringLiteral("debugBtn")), nullptr);
-}

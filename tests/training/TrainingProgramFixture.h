@@ -3,6 +3,7 @@
 // tab table and progress template, a scripted message service, and a recorded end
 // of the program. Tests start it with start() and sign in with signIn().
 
+#include "CourseSources.h"
 #include "LearnerWindows.h"
 #include "MessageService.h"
 #include "Platform.h"
@@ -24,21 +25,6 @@
 #include <optional>
 
 namespace trainingtest {
-
-// The readable sources of the sample course.
-inline QString courseSource(const QString &relative)
-{
-    return QDir(QStringLiteral(HAZ_COURSE_SOURCE_DIR)).filePath(relative);
-}
-
-inline QString sourceText(const QString &relative)
-{
-    QFile file(courseSource(relative));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relative.toStdString();
-    QString text = QString::fromUtf8(file.readAll());
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text.replace(u'\n', QLatin1String("\r\n"));
-}
 
 // A table file in the encoding the programs read: UTF-16 under ini/, 8-bit otherwise.
 inline void installTable(const haztest::TestEnvironment &env, const QString &relative, const QString &text)

@@ -10,7 +10,7 @@ namespace {
 
 int wishedTwips(qint16 pixels, int screenTwips)
 {
-    return pixels > MaxInfoSizePixels ? screenTwips : pixels * TwipsPerPixel;
+    return pixels > MaxInfoSizePixels ? screenTwips : pixels * haz::TwipsPerPixel;
 }
 
 } // namespace
@@ -22,14 +22,12 @@ std::optional<QSize> infoWindowSizeWish(qint16 infoWidth, qint16 infoHeight, QSi
     return QSize(wishedTwips(infoWidth, screenTwips.width()), wishedTwips(infoHeight, screenTwips.height()));
 }
 
-QSize infoBrowserSizeAfterResize(QSize windowTwips, QSize browserTwips)
+QRect keptOnScreen(QRect frame, QRect area)
 {
-    QSize size = browserTwips;
-    if (windowTwips.height() > 140)
-        size.setHeight(std::max(0, windowTwips.height() - 500));
-    if (windowTwips.width() > 140)
-        size.setWidth(std::max(0, windowTwips.width() - 120));
-    return size;
+    frame.setSize(frame.size().boundedTo(area.size()));
+    frame.moveLeft(std::clamp(frame.left(), area.left(), area.left() + area.width() - frame.width()));
+    frame.moveTop(std::clamp(frame.top(), area.top(), area.top() + area.height() - frame.height()));
+    return frame;
 }
 
 QString infoWindowTitle(const QString &subjectLabel, const QString &heading)

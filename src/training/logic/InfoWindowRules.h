@@ -2,6 +2,9 @@
 // The info window's arithmetic and its decision per tab, without a window.
 // Sizes are twips (15 per pixel).
 
+#include "Twips.h"
+
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -9,7 +12,6 @@
 
 namespace training {
 
-inline constexpr int TwipsPerPixel = 15;
 // The largest size wish in pixels whose twips still fit 16 bits.
 inline constexpr int MaxInfoSizePixels = 2184;
 
@@ -18,9 +20,9 @@ inline constexpr int MaxInfoSizePixels = 2184;
 // the screen's size in that direction.
 std::optional<QSize> infoWindowSizeWish(qint16 infoWidth, qint16 infoHeight, QSize screenTwips);
 
-// The browser's size (twips) after the window was resized to `windowTwips`: each
-// direction follows only while the window is larger than 140 twips in it.
-QSize infoBrowserSizeAfterResize(QSize windowTwips, QSize browserTwips);
+// The window's outer rectangle kept on the available screen area: shrunk where it is
+// larger than the area, then moved in where it sticks out.
+QRect keptOnScreen(QRect frame, QRect area);
 
 // The window title of a subject question: subject label, " - ", heading.
 QString infoWindowTitle(const QString &subjectLabel, const QString &heading);

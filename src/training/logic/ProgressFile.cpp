@@ -159,6 +159,15 @@ NameCheck checkLearnerName(const QString &typed, QString &name)
     return NameCheck::Ok;
 }
 
+bool canBeWritten(const QString &userFile)
+{
+    const QFileInfo info(userFile);
+    if (!info.isWritable() || !(QFile::permissions(userFile) & QFile::WriteOwner))
+        return false;
+    QFile file(userFile);
+    return file.open(QIODevice::ReadWrite);
+}
+
 std::optional<qint32> findLearnerSlot(const haz::clsDataFile &file, const QString &name)
 {
     const haz::FindResult found = file.findPosts(UserNameField, name);

@@ -54,6 +54,10 @@ OpenResult openForLearnerDialog(const QString &userFile, const QString &template
 enum class NameCheck { Empty, Refused, Ok };
 NameCheck checkLearnerName(const QString &typed, QString &name);
 
+// False when the file is marked read-only or cannot be opened for writing: a
+// save at the exit would fail.
+bool canBeWritten(const QString &userFile);
+
 // True when a post's UserName (blanks trimmed) equals `name` exactly.
 bool learnerExists(const QString &userFile, const QString &name);
 // Appends the post of a new learner: the name and "-1" in every other field.

@@ -13,8 +13,6 @@
 
 namespace training::basMain {
 
-namespace {
-
 // The property that shows a control's caption: our own controls may declare
 // "caption"; buttons and labels have "text", group boxes "title", windows
 // "windowTitle".
@@ -33,8 +31,6 @@ void setCaptionText(QObject *control, const QString &text)
 {
     control->setProperty(captionProperty(control), haz::conv::expandLineBreaks(text));
 }
-
-} // namespace
 
 void setCaption(const haz::clsDataFile &captions, QObject *control, const QString &id,
                 haz::MessageService &messages, haz::LastError &lastError)

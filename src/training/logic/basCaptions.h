@@ -14,6 +14,13 @@ class RuntimeError;
 
 namespace training::basMain {
 
+// The one rule for which property shows a control's caption: "caption" (our own
+// controls may declare it), "text", "title" or "windowTitle", the first writable one.
+// A control with none is RuntimeError 438.
+const char *captionProperty(const QObject *control);
+// Sets that property; "\n" in the text becomes a line break.
+void setCaptionText(QObject *control, const QString &text);
+
 // Sets the control's caption (its "caption", "text" or "title" property, or the
 // window title) and, when the table has one, its tooltip. A missing identifier is
 // reported and blanks the caption; any other failure is only recorded.

@@ -60,7 +60,11 @@ void FactController::factSelected()
     const FactEntry &entry = m_data.list[row];
     if (!entry.page.isEmpty())
         m_media.showMediaFileQuietly(m_member.browser, haz::platform::joinPath(m_env.htmlDir(), entry.page));
-    setControlText(find(m_member.progressLabel), entry.title);
+    QWidget *placeLabel = find(m_member.progressLabel);
+    setControlText(placeLabel, entry.title);
+    // A long title may be cut at the label's end; all of it is one pointer away.
+    if (placeLabel)
+        placeLabel->setToolTip(entry.title);
     m_data.position = row;
     m_env.setQuizOrFact(true);
 }

@@ -34,6 +34,7 @@ public:
     QWidget *page() const override;
     void load() override;
     void enter() override;
+    void keyboardEnter() override { enter(); }
     void resized() override;
     FactController &facts() { return *m_facts; }
 
@@ -54,6 +55,7 @@ public:
     QWidget *page() const override;
     void load() override;
     void enter() override;
+    void keyboardEnter() override { enter(); }
     FactController &facts() { return *m_facts; }
 
 private:

@@ -1,5 +1,7 @@
 #include "MainTabs.h"
 
+#include "QuizFamily.h"
+
 #include "PageView.h"
 #include "PictureBox.h"
 #include "ProgramState.h"
@@ -119,11 +121,6 @@ haz::PictureBox *makePictureBox(QWidget *parent, const QString &name, const Twip
     return place<haz::PictureBox>(parent, name, rect);
 }
 
-QString arrayElement(const QString &name, int index)
-{
-    return name + u'(' + QString::number(index) + u')';
-}
-
 QuizPanel::QuizPanel(const QString &prefix, const QString &answerButtonName,
                      const QString &restartButtonName, QWidget *parent)
     : QGroupBox(parent)
@@ -152,10 +149,13 @@ QuizPanel::QuizPanel(const QString &prefix, const QString &answerButtonName,
         const bool left = k < 8;
         const TwipRect rect{left ? LeftColumn : RightColumn, AnswerTop + (left ? k : k - 8) * AnswerPitch,
                             AnswerWidth, AnswerHeight};
-        answers[k] = place<QCheckBox>(this, arrayElement(prefix + QStringLiteral("QuizAnsw"), k), rect);
+        answers[k] = place<QCheckBox>(this, controlArrayName(prefix + QStringLiteral("QuizAnsw"), k), rect);
         answers[k]->hide();
     }
     answerButton = button(this, answerButtonName, {RightColumn, ButtonRow, 1500, AnswerHeight}, tr("Answer"));
+    // A ticked alternative hands the focus to Answer so that Enter (or the keypad's
+    // Enter) answers; outside a dialog a button only takes Enter when told to.
+    answerButton->setAutoDefault(true);
     answerButton->hide(); // shown with a question
     infoLink = button(this, prefix + QStringLiteral("QuizbtnInfoLink"), {4350, ButtonRow, 1500, AnswerHeight},
                       tr("More info"));
@@ -178,16 +178,16 @@ SubjectTab::SubjectTab(int subject, QWidget *parent) : QWidget(parent), m_subjec
     const QString &p = names.prefix;
     heading = training::heading(this, p + QStringLiteral("Lbl"), HeadingRect);
     optionFrame = frame(this, names.optionFrame, OptionFrameRect);
-    options[0] = place<QRadioButton>(optionFrame, arrayElement(names.optionArray, 0), {150, 120, 1650, 330});
-    options[1] = place<QRadioButton>(optionFrame, arrayElement(names.optionArray, 1), {1950, 120, 1800, 330});
+    options[0] = place<QRadioButton>(optionFrame, controlArrayName(names.optionArray, 0), {150, 120, 1650, 330});
+    options[1] = place<QRadioButton>(optionFrame, controlArrayName(names.optionArray, 1), {1950, 120, 1800, 330});
     options[0]->setText(tr("Facts"));
     options[1]->setText(tr("Quiz"));
     options[0]->setChecked(true);
-    printButton = button(this, arrayElement(QStringLiteral("FactCmdPrint"), subject), PrintRect, tr("Print"));
+    printButton = button(this, controlArrayName(QStringLiteral("FactCmdPrint"), subject), PrintRect, tr("Print"));
     factList = training::factList(this, names.factList, FactListRect);
     factFrame = training::factFrame(this, p, &factWeb);
-    const QString answer = arrayElement(QStringLiteral("QuizAnswBtn"), subject);
-    const QString restart = arrayElement(QStringLiteral("QuizRestartBtn"), subject);
+    const QString answer = controlArrayName(QStringLiteral("QuizAnswBtn"), subject);
+    const QString restart = controlArrayName(QStringLiteral("QuizRestartBtn"), subject);
     quiz = new QuizPanel(p, answer, restart, this);
     quiz->hide();
 }
@@ -197,7 +197,7 @@ TacticsTab::TacticsTab(QWidget *parent) : QWidget(parent)
     heading = training::heading(this, QStringLiteral("takLbl"), HeadingRect);
     optionFrame = frame(this, QStringLiteral("takFormOpt"), OptionFrameRect);
     startButton = button(optionFrame, QStringLiteral("takFactCmdStart"), {150, 75, 2700, 390}, tr("Start scenario"));
-    printButton = button(this, arrayElement(QStringLiteral("FactCmdPrint"), 6), PrintRect, tr("Print"));
+    printButton = button(this, controlArrayName(QStringLiteral("FactCmdPrint"), 6), PrintRect, tr("Print"));
     factList = training::factList(this, QStringLiteral("takFactLst"), {120, 660, 3840, 3240});
     scenarioList = place<QTreeWidget>(this, QStringLiteral("takQuizLst"), {120, 4020, 3840, 3550});
     scenarioList->setColumnCount(1);
@@ -212,7 +212,7 @@ ReferenceTab::ReferenceTab(QWidget *parent) : QWidget(parent)
     option = place<QRadioButton>(this, QStringLiteral("refOpt"), RunOptionRect);
     option->setText(tr("Reference pages"));
     option->setChecked(true);
-    printButton = button(this, arrayElement(QStringLiteral("FactCmdPrint"), 5), PrintRect, tr("Print"));
+    printButton = button(this, controlArrayName(QStringLiteral("FactCmdPrint"), 5), PrintRect, tr("Print"));
     factList = training::factList(this, QStringLiteral("refFactLst"), FactListRect);
     factFrame = training::factFrame(this, QStringLiteral("ref"), &factWeb);
 }
@@ -222,7 +222,7 @@ QuestionRunTab::QuestionRunTab(bool isExam, QWidget *parent) : QWidget(parent)
     const QString p = isExam ? QStringLiteral("exam") : QStringLiteral("excer");
     option = place<QRadioButton>(this, p + QStringLiteral("Opt"), RunOptionRect);
     option->setText(isExam ? tr("Exam questions") : tr("Exercise questions"));
-    quiz = new QuizPanel(p, isExam ? QStringLiteral("examQuizAnswBtn") : arrayElement(QStringLiteral("QuizAnswBtn"), 7),
+    quiz = new QuizPanel(p, isExam ? QStringLiteral("examQuizAnswBtn") : controlArrayName(QStringLiteral("QuizAnswBtn"), 7),
                          p + QStringLiteral("QuizRestartBtn"), this);
     // Scenario questions have no alternatives: the start button takes their place.
     scenarioButton = button(quiz, p + QStringLiteral("QuizAnswBtnScenario"), {LeftColumn, AnswerTop, 2700, 390},

@@ -35,8 +35,6 @@ namespace training {
 haz::PageView *makePageView(QWidget *parent, const QString &name, const TwipRect &rect);
 haz::PictureBox *makePictureBox(QWidget *parent, const QString &name, const TwipRect &rect);
 
-// "name(index)": one element of a control array.
-QString arrayElement(const QString &name, int index);
 
 // One question view: heading, question text, up to 15 alternatives in two columns,
 // picture or page beside them, the Answer, Restart and info-link buttons and the

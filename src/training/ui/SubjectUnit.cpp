@@ -50,10 +50,19 @@ void SubjectUnit::load()
 
 void SubjectUnit::enter()
 {
-    if (m_tab->options[1]->isChecked()) {
+    if (m_tab->options[1]->isChecked())
         m_quiz->fillQuiz();
-        return;
-    }
+    else
+        showChosenFact();
+}
+
+void SubjectUnit::keyboardEnter()
+{
+    showChosenFact();
+}
+
+void SubjectUnit::showChosenFact()
+{
     if (!m_tab->options[0]->isChecked())
         return;
     const int row = basMain::chosenRow(m_tab->factList);

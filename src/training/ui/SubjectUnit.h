@@ -23,6 +23,7 @@ public:
     QWidget *page() const override;
     void load() override;
     void enter() override;
+    void keyboardEnter() override;
 
     // The switch of the subject's option buttons: 0 facts, 1 quiz. Each step runs
     // even when the one before failed.
@@ -32,6 +33,8 @@ public:
     QuizController &quiz() { return *m_quiz; }
 
 private:
+    void showChosenFact();
+
     SubjectTab *m_tab;
     TabServices &m_services;
     ProgramState &m_state;

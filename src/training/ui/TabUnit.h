@@ -25,6 +25,9 @@ public:
     virtual void learnerChangedTab() {}
     // The learner chose this tab: show what it shows.
     virtual void enter() {}
+    // The learner changed to this tab with the keyboard: nothing loads, but a page the
+    // learner chose before is shown again (a mouse change elsewhere blanked it).
+    virtual void keyboardEnter() {}
     // Any change away from this tab, by mouse, keyboard or program.
     virtual void leave() {}
     // After the window's layout was recomputed for a new size.

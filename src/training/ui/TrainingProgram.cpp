@@ -9,6 +9,9 @@
 #include "ProgramState.h"
 #include "ProgressFile.h"
 #include "RuntimeError.h"
+#include "CaptionTable.h"
+#include "SignIn.h"
+#include "TabPlan.h"
 #include "StorageCheck.h"
 #include "basCaptions.h"
 #include "basMain.h"
@@ -30,15 +33,9 @@ namespace training {
 
 namespace {
 
-const QString NameRefusedText = QStringLiteral(
-    "A learner's name cannot hold commas, line breaks or other control characters, the words "
-    "\"user=\" or \"mode=\", or letters outside the Western European alphabet. Please type another name.");
 const QString FileReplacedText = QStringLiteral(
     "The learners' progress file could not be used, so a new, empty one was started. "
     "The old file was kept as:");
-const QString LearnerNotAddedText = QStringLiteral(
-    "Your name could not be added to the learners' progress file, so your progress "
-    "will not be saved this time.");
 
 void showFailure(haz::MessageService &messages, const haz::RuntimeError &e, const QString &routine)
 {
@@ -55,23 +52,6 @@ std::optional<QString> optionalCaption(const haz::clsDataFile &captions, const Q
             text = haz::conv::expandLineBreaks(post->text);
     });
     return text;
-}
-
-QString textOf(const QObject *control)
-{
-    for (const char *property : {"text", "title", "windowTitle"})
-        if (control->metaObject()->indexOfProperty(property) >= 0)
-            return control->property(property).toString();
-    return {};
-}
-
-void setTextOf(QObject *control, const QString &text)
-{
-    for (const char *property : {"text", "title", "windowTitle"})
-        if (control->metaObject()->indexOfProperty(property) >= 0) {
-            control->setProperty(property, text);
-            return;
-        }
 }
 
 } // namespace
@@ -177,33 +157,17 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
 {
     haz::MessageService &messages = m_state.messages;
     haz::LastError &lastError = m_state.lastError;
-    const auto set = [&](QObject *control, const QString &id) {
-        basMain::setCaption(captions, control, id, messages, lastError);
-    };
-    const auto text = [&](const QString &id) {
-        return basMain::captionText(captions, id, messages, lastError);
-    };
-    const auto in = [](const QWidget *root, const QString &name) { return root->findChild<QWidget *>(name); };
+    const auto text = [&](const QString &id) { return basMain::captionText(captions, id, messages, lastError); };
     frmMain *main = m_main.get();
-    const auto own = [&](const QString &id) { set(in(main, id), id); };
-    // The Hazard control takes the caption; its like controls copy text and tooltip.
-    const auto setFamily = [&](const QString &templateName, const QString &id, const QStringList &likes) {
-        QWidget *source = in(main, templateName);
-        set(source, id);
-        if (!source)
-            return;
-        for (const QString &name : likes)
-            if (QWidget *like = in(main, name)) {
-                setTextOf(like, textOf(source));
-                like->setToolTip(source->toolTip());
-            }
+    const QList<QWidget *> windows{main, m_userChoose.get(), m_persData.get(), m_exitSave.get(),
+                                   m_timeRanOut.get(), m_coursePrnt.get()};
+    const ControlLookup find = [&windows](const QString &window, const QString &control) -> QObject * {
+        for (QWidget *w : windows)
+            if (w->objectName() == window)
+                return w->objectName() == control ? w : w->findChild<QObject *>(control);
+        return nullptr;
     };
-    const auto setOptional = [&](QWidget *control, const QString &id) {
-        if (!control)
-            return;
-        if (const auto found = optionalCaption(captions, id, lastError))
-            setTextOf(control, *found);
-    };
+    const auto keptText = [this](const QString &id) { return m_state.text(id); };
 
     // The exam clock's words.
     if (QWidget *clock = main->examTab()->clock) {
@@ -211,23 +175,38 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
         clock->setProperty("UnitName", text(QStringLiteral("ExamQuizClockUnit")));
     }
     m_state.content.iconName = QStringLiteral("ICON_") + text(QStringLiteral("icon"));
+    applyTabCaptions(captions);
+    for (const QString &id : basMain::keptTextIds())
+        m_state.content.texts.insert(id, text(id));
+    applyCountWords();
+    applyCaptionRows(captionRows(), captions, find, keptText, messages, lastError);
 
-    for (const QString &id : {QStringLiteral("lblPersDataBen"), QStringLiteral("lblPersDataName"),
-                             QStringLiteral("lblPersDataOrg"), QStringLiteral("cmdPersDataOK"),
-                             QStringLiteral("cmdPersDataCancel")})
-        set(in(m_persData.get(), id), id);
+    const QString title = main->windowTitle();
+    for (QWidget *window : {static_cast<QWidget *>(m_userChoose.get()), static_cast<QWidget *>(m_persData.get()),
+                            static_cast<QWidget *>(m_coursePrnt.get())})
+        window->setWindowTitle(title);
+    // Their own titles, where an installation gives them.
+    applyCaptionRows({{QStringLiteral("frmPersData"), QStringLiteral("frmPersData"), QStringLiteral("frmPersData"),
+                       CaptionRule::Optional, {}},
+                      {QStringLiteral("frmCoursePrnt"), QStringLiteral("frmCoursePrnt"),
+                       QStringLiteral("frmCoursePrnt"), CaptionRule::Optional, {}}},
+                     captions, find, keptText, messages, lastError);
+    m_timeRanOut->setWindowTitle(main->tabMain()->tabText(TabExam).remove(u'&'));
 
-    set(main, QStringLiteral("frmMain"));
-    set(in(m_userChoose.get(), QStringLiteral("lblProgram")), QStringLiteral("frmMain"));
+    for (QWidget *window : windows.mid(1))
+        basMain::setWindowIcon(window, m_state.content.iconName, false);
+}
 
+void TrainingProgram::applyTabCaptions(const haz::clsDataFile &captions)
+{
     // Tab captions; the subject tabs' also head their rows on the progress tab.
-    QTabWidget *tabs = main->tabMain();
+    QTabWidget *tabs = m_main->tabMain();
     for (int tab = 0; tab < tabs->count(); ++tab) {
-        const QString id = QStringLiteral("tabMain%1").arg(tab);
+        const QString id = tabPlanRow(tab).captionKey;
         try {
             const auto post = haz::findCaption(captions, id);
             if (!post) {
-                messages.show(haz::captionNotFoundText(id));
+                m_state.messages.show(haz::captionNotFoundText(id));
                 tabs->setTabText(tab, QString());
                 continue;
             }
@@ -235,113 +214,44 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
             if (!post->tooltip.isEmpty())
                 tabs->setTabToolTip(tab, haz::conv::expandLineBreaks(post->tooltip));
         } catch (const haz::RuntimeError &e) {
-            haz::noteFailure(lastError, e);
+            haz::noteFailure(m_state.lastError, e);
         }
     }
-    const auto tabText = [&](int tab) { return tabs->tabText(tab).replace(u'&', QString()); };
+    const auto tabText = [&](int tab) { return tabs->tabText(tab).remove(u'&'); };
     for (int subject = 0; subject < SubjectCount; ++subject) {
         const SubjectNames &names = subjectNames(subject);
-        if (auto *row = main->findChild<QLabel *>(QStringLiteral("curLblQuiz") + names.progressRow))
-            row->setText(tabText(names.tab));
-        if (auto *row = main->findChild<QLabel *>(QStringLiteral("curLblTab") + names.progressRow))
-            row->setText(tabText(names.tab));
+        for (const QString &row : {QStringLiteral("curLblQuiz"), QStringLiteral("curLblTab")})
+            if (auto *label = m_main->findChild<QLabel *>(row + names.progressRow))
+                label->setText(tabText(names.tab));
     }
     for (const auto &[name, tab] : {std::pair{QStringLiteral("curLblTabTak"), int(TabTak)},
                                     std::pair{QStringLiteral("curLblTabRef"), int(TabRef)},
                                     std::pair{QStringLiteral("frmCurExercisesExcerTitle"), int(TabExcer)},
                                     std::pair{QStringLiteral("frmCurExamTitle"), int(TabExam)}})
-        if (auto *label = main->findChild<QLabel *>(name))
+        if (auto *label = m_main->findChild<QLabel *>(name))
             label->setText(tabText(tab));
+}
 
-    for (const QString &id : basMain::keptTextIds())
-        m_state.content.texts.insert(id, text(id));
-    // The quiz count labels start with their words alone.
-    const auto words = [&](const QString &role, const QString &id) {
-        for (QLabel *label : main->findChildren<QLabel *>())
-            if (label->objectName().endsWith(role) && label->objectName().contains(QLatin1String("QuizLbl")))
+void TrainingProgram::applyCountWords()
+{
+    // The quiz count labels start with their words alone; the progress tab's column
+    // heads take the same words without their colon.
+    const std::array<std::pair<QString, QString>, 3> words{{{QStringLiteral("Tot"), QStringLiteral("totAnswers")},
+                                                            {QStringLiteral("Done"), QStringLiteral("excerCompleted")},
+                                                            {QStringLiteral("Corr"), QStringLiteral("corrAnswers")}}};
+    for (QLabel *label : m_main->findChildren<QLabel *>()) {
+        const QString name = label->objectName();
+        for (const auto &[role, id] : words) {
+            if (name.contains(QLatin1String("QuizLbl")) && name.endsWith(QStringLiteral("QuizLbl") + role)) {
                 label->setText(m_state.text(id));
-    };
-    words(QStringLiteral("QuizLblTot"), QStringLiteral("totAnswers"));
-    words(QStringLiteral("QuizLblDone"), QStringLiteral("excerCompleted"));
-    words(QStringLiteral("QuizLblCorr"), QStringLiteral("corrAnswers"));
-    for (QLabel *head : main->findChildren<QLabel *>()) {
-        const QString name = head->objectName();
-        const QString id = name == QLatin1String("curLblHeadTot")    ? QStringLiteral("totAnswers")
-                           : name == QLatin1String("curLblHeadDone") ? QStringLiteral("excerCompleted")
-                           : name == QLatin1String("curLblHeadCorr") ? QStringLiteral("corrAnswers")
-                                                                     : QString();
-        if (!id.isEmpty()) {
-            QString word = m_state.text(id).trimmed();
-            if (word.endsWith(u':'))
-                word.chop(1);
-            head->setText(word);
+            } else if (name == QStringLiteral("curLblHead") + role) {
+                QString word = m_state.text(id).trimmed();
+                if (word.endsWith(u':'))
+                    word.chop(1);
+                label->setText(word);
+            }
         }
     }
-
-    // The progress tab.
-    for (const QString &id : {QStringLiteral("curLblMyCur"), QStringLiteral("curLblLastStudy"),
-                             QStringLiteral("curLblWTab"), QStringLiteral("curLblWChap"),
-                             QStringLiteral("curLblExcercises"), QStringLiteral("curBtnShowDipl"),
-                             QStringLiteral("curLblTakScenarioAvg"), QStringLiteral("curLblTakScenarioExam")})
-        own(id);
-    set(in(main, QStringLiteral("curLblTakScenario")), QStringLiteral("curlblTakScenario"));
-    setFamily(QStringLiteral("curlblTakScenarioMin"), QStringLiteral("curlblTakScenarioMin"),
-              {QStringLiteral("curlblTakScenarioAvgMin"), QStringLiteral("curlblTakScenarioExamMin")});
-    setFamily(QStringLiteral("curlblTakScenarioMax"), QStringLiteral("curlblTakScenarioMax"),
-              {QStringLiteral("curlblTakScenarioAvgMax"), QStringLiteral("curlblTakScenarioExamMax")});
-    if (QWidget *exit = in(main, QStringLiteral("curBtnExit")))
-        setTextOf(exit, m_state.text(QStringLiteral("btnExit")));
-
-    // The tabs' buttons and headings.
-    setFamily(QStringLiteral("QuizAnswBtn(3)"), QStringLiteral("hazQuizAnswBtn"),
-              {QStringLiteral("QuizAnswBtn(0)"), QStringLiteral("QuizAnswBtn(1)"), QStringLiteral("QuizAnswBtn(2)"),
-               QStringLiteral("QuizAnswBtn(4)"), QStringLiteral("QuizAnswBtn(7)"), QStringLiteral("examQuizAnswBtn")});
-    setFamily(QStringLiteral("HazOpt(0)"), QStringLiteral("optFact"),
-              {QStringLiteral("ideOpt(0)"), QStringLiteral("physOpt(0)"), QStringLiteral("protOpt(0)"),
-               QStringLiteral("NBCOpt(0)")});
-    setFamily(QStringLiteral("HazOpt(1)"), QStringLiteral("optQuiz"),
-              {QStringLiteral("ideOpt(1)"), QStringLiteral("physOpt(1)"), QStringLiteral("protOpt(1)"),
-               QStringLiteral("NBCOpt(1)")});
-    setFamily(QStringLiteral("hazQuizbtnInfoLink"), QStringLiteral("btnQuizMoreInfo"),
-              {QStringLiteral("ideQuizbtnInfoLink"), QStringLiteral("physQuizbtnInfoLink"),
-               QStringLiteral("protQuizbtnInfoLink"), QStringLiteral("NBCQuizbtnInfoLink"),
-               QStringLiteral("excerQuizbtnInfoLink"), QStringLiteral("examQuizbtnInfoLink")});
-    setFamily(QStringLiteral("QuizRestartBtn(3)"), QStringLiteral("btnRestart"),
-              {QStringLiteral("QuizRestartBtn(0)"), QStringLiteral("QuizRestartBtn(1)"),
-               QStringLiteral("QuizRestartBtn(2)"), QStringLiteral("QuizRestartBtn(4)"),
-               QStringLiteral("excerQuizRestartBtn"), QStringLiteral("examQuizRestartBtn")});
-    setFamily(QStringLiteral("FactCmdPrint(3)"), QStringLiteral("btnPrint"),
-              {QStringLiteral("FactCmdPrint(0)"), QStringLiteral("FactCmdPrint(1)"), QStringLiteral("FactCmdPrint(2)"),
-               QStringLiteral("FactCmdPrint(4)"), QStringLiteral("FactCmdPrint(5)"), QStringLiteral("FactCmdPrint(6)")});
-    own(QStringLiteral("takFactCmdStart"));
-    for (const QString &id : {QStringLiteral("hazLbl"), QStringLiteral("ideLbl"), QStringLiteral("protLbl"),
-                             QStringLiteral("physLbl"), QStringLiteral("takLbl"), QStringLiteral("NBCLbl")})
-        own(id);
-
-    // The smaller windows.
-    set(in(m_coursePrnt.get(), QStringLiteral("cmdCloseDiploma")), QStringLiteral("cmdCloseDiploma"));
-    set(m_exitSave.get(), QStringLiteral("frmExitSave"));
-    set(in(m_exitSave.get(), QStringLiteral("lblExitSave")), QStringLiteral("lblExitSave"));
-    for (const QString &id : {QStringLiteral("lblExam_TimeRanOut"), QStringLiteral("cmdExamTime_Cancel"),
-                             QStringLiteral("cmdExamTime_Next")})
-        set(in(m_timeRanOut.get(), id), id);
-
-    // Controls with a built-in text that an installation may still translate.
-    for (const QString &id : {QStringLiteral("refOpt"), QStringLiteral("excerOpt"), QStringLiteral("examOpt"),
-                             QStringLiteral("excerQuizAnswBtnScenario"), QStringLiteral("examQuizAnswBtnScenario")})
-        setOptional(in(main, id), id);
-    const QString title = main->windowTitle();
-    for (QWidget *window : {static_cast<QWidget *>(m_userChoose.get()), static_cast<QWidget *>(m_persData.get()),
-                            static_cast<QWidget *>(m_coursePrnt.get())})
-        window->setWindowTitle(title);
-    setOptional(m_persData.get(), QStringLiteral("frmPersData"));
-    setOptional(m_coursePrnt.get(), QStringLiteral("frmCoursePrnt"));
-    m_timeRanOut->setWindowTitle(tabText(TabExam));
-
-    for (QWidget *window : {static_cast<QWidget *>(m_userChoose.get()), static_cast<QWidget *>(m_persData.get()),
-                            static_cast<QWidget *>(m_exitSave.get()), static_cast<QWidget *>(m_timeRanOut.get()),
-                            static_cast<QWidget *>(m_coursePrnt.get())})
-        basMain::setWindowIcon(window, m_state.content.iconName, false);
 }
 
 QString TrainingProgram::optionalText(const QString &id, const QString &fallback) const
@@ -353,32 +263,14 @@ QString TrainingProgram::optionalText(const QString &id, const QString &fallback
 
 void TrainingProgram::signIn(const QString &typed)
 {
-    QString name;
-    switch (progress::checkLearnerName(typed, name)) {
-    case progress::NameCheck::Empty:
-        return;
-    case progress::NameCheck::Refused:
-        m_state.messages.show(optionalText(QStringLiteral("userNameRefused"), NameRefusedText),
+    const SignInResult result = signInLearner(typed, m_state.paths.userFile, m_state.lastError);
+    if (result.notice != SignInNotice::None)
+        m_state.messages.show(optionalText(signInNoticeCaptionId(result.notice), signInNoticeText(result.notice)),
                               m_userChoose->windowTitle(), haz::MessageIcon::Warning);
+    if (!result.signedIn)
         return;
-    case progress::NameCheck::Ok:
-        break;
-    }
-    if (progress::learnerExists(m_state.paths.userFile, name)) {
-        m_state.learner.isNewUser = false;
-    } else {
-        bool added = false;
-        try {
-            added = progress::addLearner(m_state.paths.userFile, name);
-        } catch (const haz::RuntimeError &e) {
-            // A locked or read-only file: the learner goes on, told that nothing is kept.
-            haz::noteFailure(m_state.lastError, e);
-        }
-        if (!added)
-            m_state.messages.show(optionalText(QStringLiteral("userNotAdded"), LearnerNotAddedText),
-                                  m_userChoose->windowTitle(), haz::MessageIcon::Warning);
-        m_state.learner.isNewUser = true;
-    }
+    const QString &name = result.name;
+    m_state.learner.isNewUser = result.isNew;
     m_state.learner.currentUser = name;
     m_userChoose->closeSignedIn();
     getUserData();

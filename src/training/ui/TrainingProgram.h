@@ -58,6 +58,8 @@ private:
     QString optionalText(const QString &id, const QString &fallback) const;
     void createWindows();
     void applyCaptions(const haz::clsDataFile &captions);
+    void applyTabCaptions(const haz::clsDataFile &captions);
+    void applyCountWords();
     void unloadMain();
 
     ProgramState &m_state;

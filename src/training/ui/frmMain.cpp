@@ -44,6 +44,8 @@ const TwipRect TabStripRect{60, 360, 11880, 8280};
 constexpr qint32 FactListGap = 60;
 constexpr qint32 FactListMinHeight = 1500;
 constexpr qint32 LastStudyMinWidth = 4140;
+// Pixels beyond the tab titles' own width, for the tab widget's frame.
+constexpr int TabStripSlack = 6;
 
 // The order in which the units fill their tabs after sign-in: the fact lists in the
 // course's order, then the exercise, the introduction page and the rest.
@@ -98,6 +100,7 @@ void frmMain::buildControls()
 
     // A mouse press on the strip arms the change it may cause.
     m_tabs->tabBar()->installEventFilter(this);
+    m_tabs->installEventFilter(this);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int) {
         const int previous = m_currentTab;
         m_currentTab = m_tabs->currentIndex();
@@ -159,14 +162,25 @@ QWidget *frmMain::control(const QString &name) const
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_tabs->tabBar() && event->type() == QEvent::MouseButtonPress)
+    const bool strip = watched == m_tabs->tabBar() || watched == m_tabs;
+    if (strip && watched == m_tabs->tabBar() && event->type() == QEvent::MouseButtonPress)
         m_tabClickArmed = true;
+    // A key on the strip (arrows) or the tab widget (Ctrl+Tab) is handled inside this
+    // scope, so that a tab change it makes is known to come from the keyboard.
+    if (strip && event->type() == QEvent::KeyPress && !m_keyboardChange) {
+        m_keyboardChange = true;
+        QCoreApplication::sendEvent(watched, event);
+        m_keyboardChange = false;
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
 bool frmMain::loadData()
 {
     m_lblCurUser->setText(m_state.text(QStringLiteral("userDef")) + u' ' + m_state.learner.currentUser);
+    // A long name may not fit the label; the whole of it is one pointer away.
+    m_lblCurUser->setToolTip(m_state.learner.currentUser);
     for (const int tab : LoadOrder)
         m_units[tab]->load();
 
@@ -175,6 +189,16 @@ bool frmMain::loadData()
     setWindowState(windowState() | Qt::WindowMaximized);
     resizeObjs();
     return true;
+}
+
+void frmMain::keepEveryTabInSight()
+{
+    // The window is never narrower than its tab titles: on a small screen, with the
+    // window not maximised, no tab may be scrolled out of sight.
+    const TwipRect strip = haz::twips::geometry(m_tabs);
+    const int margin = strip.left / haz::twips::PerPixel;
+    const int needed = margin + m_tabs->tabBar()->sizeHint().width() + 2 * margin + TabStripSlack;
+    setMinimumSize(std::max(needed, DesignWidth / haz::twips::PerPixel), DesignHeight / haz::twips::PerPixel);
 }
 
 void frmMain::applyTabSettings()
@@ -219,9 +243,12 @@ void frmMain::tabChanged(int previousTab)
 {
     if (previousTab >= 0 && previousTab < TabCount && previousTab != m_tabs->currentIndex())
         m_units[previousTab]->leave();
-    if (!m_tabClickArmed)
-        return;
     const int tab = m_tabs->currentIndex();
+    if (!m_tabClickArmed) {
+        if (m_keyboardChange && tab >= 0 && tab < TabCount)
+            m_units[tab]->keyboardEnter();
+        return;
+    }
     m_services->media().clearMediaControls();
     forEachUnit(&TabUnit::learnerChangedTab);
     m_services->info().UpdateWebInfoBox(tab);
@@ -333,6 +360,14 @@ void frmMain::resizeEvent(QResizeEvent *event)
         return;
     resizeObjs();
     forEachUnit(&TabUnit::resized);
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    // Only a shown strip knows the real width of its titles.
+    if (m_baseMeasured)
+        keepEveryTabInSight();
+    QWidget::showEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

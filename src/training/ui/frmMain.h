@@ -97,12 +97,14 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
     void buildUnits();
+    void keepEveryTabInSight();
     void writeTemplate(const HazTemplate &layout);
     QWidget *control(const QString &name) const;
 
@@ -120,6 +122,7 @@ private:
     std::array<std::unique_ptr<TabUnit>, TabCount> m_units;
 
     bool m_tabClickArmed = false;
+    bool m_keyboardChange = false;
     int m_currentTab = 0;
     BaseGeometry m_base;
     bool m_baseMeasured = false;

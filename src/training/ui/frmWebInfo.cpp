@@ -21,12 +21,12 @@ namespace {
 
 QSize toPixels(QSize twips)
 {
-    return QSize(twips.width() / TwipsPerPixel, twips.height() / TwipsPerPixel);
+    return QSize(twips.width() / haz::TwipsPerPixel, twips.height() / haz::TwipsPerPixel);
 }
 
 QSize toTwips(QSize pixels)
 {
-    return pixels * TwipsPerPixel;
+    return pixels * haz::TwipsPerPixel;
 }
 
 } // namespace
@@ -67,6 +67,7 @@ void frmWebInfo::applySize(QSize twips)
     const QSize frameExtra = frameGeometry().size() - size();
     resize(toPixels(twips) - frameExtra);
     fitBrowser(); // a hidden window gets its resize event only when shown
+    keepOnScreen();
 }
 
 void frmWebInfo::showEvent(QShowEvent *event)
@@ -79,6 +80,7 @@ void frmWebInfo::showEvent(QShowEvent *event)
         m_sizeBeforeShown.reset();
         applySize(twips);
     }
+    keepOnScreen();
 }
 
 bool frmWebInfo::isNormalState() const
@@ -101,11 +103,23 @@ void frmWebInfo::resizeEvent(QResizeEvent *event)
 
 void frmWebInfo::fitBrowser()
 {
-    // A minimised window has nothing to fit; a maximised one fits its browser too.
+    // The page fills the window, whatever its state; a minimised one has nothing to fit.
     if (windowState() & Qt::WindowMinimized)
         return;
-    const QSize browser = infoBrowserSizeAfterResize(sizeTwips(), toTwips(m_web->size()));
-    m_web->resize(toPixels(browser));
+    m_web->setGeometry(rect());
+}
+
+void frmWebInfo::keepOnScreen()
+{
+    const QScreen *shownOn = screen();
+    if (!shownOn || !isNormalState())
+        return;
+    const QRect frame = frameGeometry();
+    const QRect kept = keptOnScreen(frame, shownOn->availableGeometry());
+    if (kept.size() != frame.size())
+        resize(size() - (frame.size() - kept.size()));
+    if (kept.topLeft() != frame.topLeft())
+        move(kept.topLeft());
 }
 
 frmWebInfoHost::frmWebInfoHost(haz::LastError &failures, QObject *parent) : QObject(parent), m_failures(failures) {}
@@ -193,9 +207,9 @@ void debugBtnClick(QWidget *mainWindow, haz::MessageService &messages)
             w->setVisible(true);
     }
     if (examFrame)
-        messages.show(debugPositionText(QStringLiteral("exam"), qint64(examFrame->x()) * TwipsPerPixel));
+        messages.show(debugPositionText(QStringLiteral("exam"), qint64(examFrame->x()) * haz::TwipsPerPixel));
     if (QWidget *excerFrame = mainWindow->findChild<QWidget *>(QStringLiteral("frmSvar")))
-        messages.show(debugPositionText(QStringLiteral("excer"), qint64(excerFrame->x()) * TwipsPerPixel));
+        messages.show(debugPositionText(QStringLiteral("excer"), qint64(excerFrame->x()) * haz::TwipsPerPixel));
 }
 
 } // namespace training

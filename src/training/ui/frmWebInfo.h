@@ -44,6 +44,8 @@ protected:
 private:
     void applySize(QSize twips);
     void fitBrowser();
+    // Moves the window in, and shrinks it if it must, so that all of it is on screen.
+    void keepOnScreen();
 
     haz::PageView *m_web = nullptr;
     // A size set before the window was first shown, when its frame was not yet known.

@@ -152,9 +152,12 @@ TEST(InfoWindowRules, SizeWishAndResize)
     EXPECT_EQ(infoWindowSizeWish(2184, 2185, screen), QSize(2184 * 15, 1080 * 15));
     EXPECT_EQ(infoWindowSizeWish(32767, 200, screen), QSize(1920 * 15, 3000));
 
-    EXPECT_EQ(infoBrowserSizeAfterResize(QSize(6000, 4500), QSize(10, 10)), QSize(5880, 4000));
-    EXPECT_EQ(infoBrowserSizeAfterResize(QSize(6000, 100), QSize(10, 1234)), QSize(5880, 1234));
-    EXPECT_EQ(infoBrowserSizeAfterResize(QSize(141, 141), QSize(10, 10)), QSize(21, 0));
+    // On screen: moved in from the right edge, shrunk when wider than the area.
+    const QRect area(0, 0, 1600, 970);
+    EXPECT_EQ(keptOnScreen(QRect(1100, 80, 540, 400), area), QRect(1060, 80, 540, 400));
+    EXPECT_EQ(keptOnScreen(QRect(-30, 900, 300, 200), area), QRect(0, 770, 300, 200));
+    EXPECT_EQ(keptOnScreen(QRect(500, 10, 2000, 1200), area), area);
+    EXPECT_EQ(keptOnScreen(QRect(20, 30, 100, 100), area), QRect(20, 30, 100, 100));
 
     EXPECT_EQ(infoWindowTitle(QStringLiteral("Hazards"), QStringLiteral("Flash point")), QStringLiteral("Hazards - Flash point"));
     EXPECT_EQ(debugPositionText(QStringLiteral("exam"), 1200), QStringLiteral("exam:1200:"));

@@ -1,6 +1,9 @@
 // The learners' progress file: template, learners, reading a learner's post back,
 // saving it field by field, and a file of the wrong shape.
-#include "TrainingProgramFixture.h"
+#include "../CourseSources.h"
+#include "TestEnvironment.h"
+#include "MessageService.h"
+#include "Platform.h"
 
 #include "ProgressFile.h"
 #include "RuntimeError.h"
