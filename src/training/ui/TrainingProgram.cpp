@@ -14,7 +14,9 @@
 #include "basMainUi.h"
 #include "clsDataFile.h"
 #include "TabServices.h"
+#include "ProgressUnit.h"
 #include "TabUnit.h"
+#include "frmCoursePrnt.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
@@ -166,6 +168,8 @@ void TrainingProgram::createWindows()
     m_exitSave = std::make_unique<frmExitSave>();
     m_timeRanOut = std::make_unique<frmExamTimeRanOut>();
     m_coursePrnt = std::make_unique<frmCoursePrnt>();
+    if (auto *progressUnit = dynamic_cast<ProgressUnit *>(&m_main->unit(TabProgress)))
+        progressUnit->setDiplomaWindows(m_persData.get(), m_coursePrnt.get());
 }
 
 void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
@@ -308,6 +312,8 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
     setFamily(QStringLiteral("FactCmdPrint(3)"), QStringLiteral("btnPrint"),
               {QStringLiteral("FactCmdPrint(0)"), QStringLiteral("FactCmdPrint(1)"), QStringLiteral("FactCmdPrint(2)"),
                QStringLiteral("FactCmdPrint(4)"), QStringLiteral("FactCmdPrint(5)"), QStringLiteral("FactCmdPrint(6)")});
+    if (const QWidget *print = in(main, QStringLiteral("FactCmdPrint(3)")))
+        m_coursePrnt->setPrintCaption(textOf(print), print->toolTip());
     own(QStringLiteral("takFactCmdStart"));
     for (const QString &id : {QStringLiteral("hazLbl"), QStringLiteral("ideLbl"), QStringLiteral("protLbl"),
                              QStringLiteral("physLbl"), QStringLiteral("takLbl"), QStringLiteral("NBCLbl")})
@@ -451,7 +457,7 @@ void TrainingProgram::unloadMain()
 
     m_userChoose->closeSignedIn();
     m_main->services().unloadInfoWindow();
-    m_coursePrnt->hide();
+    m_coursePrnt->close(); // unloading removes the diploma page
     m_timeRanOut->hide();
     m_persData->hide();
     m_main->hide();

@@ -15,7 +15,7 @@
 
 #include <algorithm>
 
-namespace training::diploma {
+namespace training {
 
 namespace {
 
@@ -130,4 +130,4 @@ void frmCoursePrnt::unloadPage()
         m_pagePath.clear();
 }
 
-} // namespace training::diploma
+} // namespace training
