@@ -4,6 +4,7 @@
 
 #include "DiplomaPage.h"
 #include "ProgressLayout.h"
+#include "TwipGeometry.h"
 #include "frmCoursePrnt.h"
 
 #include <QFileInfo>
@@ -139,6 +140,30 @@ TEST_F(ProgressTabTest, ShowsTheLearnersCountsAndRatingsAndPrintsThemOnTheDiplom
     EXPECT_EQ(exitCode, 0);
     EXPECT_FALSE(QFileInfo::exists(page));
     EXPECT_TRUE(messages.shown().isEmpty()) << messages.texts().join(" | ").toStdString();
+}
+
+TEST_F(ProgressTabTest, RowsOfHiddenTabsAreLeftOutAtStartUp)
+{
+    QString tabs = sourceText(QStringLiteral("ini/objsTabs.ini"));
+    for (const char *hidden : {"tabMain2", "tabMain6"}) {
+        const QString shown = QString::fromLatin1(hidden) + QStringLiteral("\r\nTrue");
+        ASSERT_TRUE(tabs.contains(shown));
+        tabs.replace(shown, QString::fromLatin1(hidden) + QStringLiteral("\r\nFalse"));
+    }
+    installTable(env, QStringLiteral("ini/objsTabs.ini"), tabs);
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    const auto top = [&](const char *name) { return haz::twips::geometry(main()->findChild<QWidget *>(name)).top; };
+    const auto height = [&](const char *name) { return haz::twips::geometry(main()->findChild<QWidget *>(name)).height; };
+
+    EXPECT_TRUE(main()->findChild<QWidget *>("curLblQuizPhysDone")->isHidden());
+    EXPECT_EQ(top("curLblQuizProtDone"), 660 + 240); // Phys's place
+    for (const char *rating : {"prgScenarioLatest", "prgScenarioAvg", "prgScenarioExam", "curLblTakScenarioName",
+                               "curlblTakScenarioMin", "curlblTakScenarioExamMax"})
+        EXPECT_TRUE(main()->findChild<QWidget *>(rating)->isHidden()) << rating;
+    // Four rows and the tactics block's remainder; the lower frames follow, shorter.
+    EXPECT_EQ(height("frmCurExercises"), 660 + 4 * 240 + 175);
+    EXPECT_EQ(height("frmCurExam"), 1200 - 565);
+    EXPECT_EQ(top("frmCurExam"), top("frmCurExercisesExcer") + height("frmCurExercisesExcer") + 105);
 }
 
 TEST_F(ProgressTabTest, DiplomaThatCannotBeWrittenIsToldAndNotShown)
