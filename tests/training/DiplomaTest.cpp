@@ -18,7 +18,6 @@
 #include <algorithm>
 
 using namespace training;
-using training::diploma::frmCoursePrnt;
 
 TEST(DiplomaPlaceholders, ReplacesEachPairOnceFromLeftToRight)
 {

@@ -20,8 +20,7 @@ const std::array<TabPlanRow, TabCount> &tabPlan()
          QStringLiteral("filling and answering the exercise questions")},
         {TabExam, QStringLiteral("tabMain9"), QStringLiteral("ExamUnit"),
          QStringLiteral("filling the exam questions, the exam clock and drawing the next exam list")},
-        {TabProgress, QStringLiteral("tabMain10"), QStringLiteral("ProgressUnit"),
-         QStringLiteral("the progress overview's layout, scenario results and the diploma")},
+        {TabProgress, QStringLiteral("tabMain10"), QStringLiteral("ProgressUnit"), {}},
     }};
     return rows;
 }

@@ -179,16 +179,4 @@ frmExamTimeRanOut::frmExamTimeRanOut(QWidget *parent) : QDialog(parent)
     button(this, QStringLiteral("cmdExamTime_Cancel"), {3600, 1620, 1560, 450}, tr("Cancel"));
 }
 
-frmCoursePrnt::frmCoursePrnt(QWidget *parent) : QDialog(parent)
-{
-    setObjectName(QStringLiteral("frmCoursePrnt"));
-    setModal(true);
-    resize(9600 / haz::twips::PerPixel, 10800 / haz::twips::PerPixel);
-    haz::PageView *page = makePageView(this, QStringLiteral("webWin"), {120, 120, 9360, 9840});
-    page->navigate(haz::PageView::blankLocation());
-    button(this, QStringLiteral("cmbPrint"), {120, 10200, 1560, 450}, tr("Print"));
-    QPushButton *close = button(this, QStringLiteral("cmdCloseDiploma"), {1860, 10200, 1560, 450}, tr("Close"));
-    connect(close, &QPushButton::clicked, this, &QWidget::hide);
-}
-
 } // namespace training

@@ -106,11 +106,4 @@ public:
     explicit frmExamTimeRanOut(QWidget *parent = nullptr);
 };
 
-// The course diploma window (its behaviour belongs to the diploma).
-class frmCoursePrnt : public QDialog {
-    Q_OBJECT
-public:
-    explicit frmCoursePrnt(QWidget *parent = nullptr);
-};
-
 } // namespace training

@@ -1,5 +1,6 @@
 #include "MainTabs.h"
 
+#include "ElidedLabel.h"
 #include "QuizFamily.h"
 
 #include "PageView.h"
@@ -271,7 +272,8 @@ ProgressTab::ProgressTab(QWidget *parent) : QWidget(parent)
     };
     latest = scenarioBar(exercises, QStringLiteral("curLblTakScenario"), QStringLiteral("prgScenarioLatest"),
                          QStringLiteral("curlblTakScenarioMin"), QStringLiteral("curlblTakScenarioMax"), y + 240);
-    QLabel *name = label(exercises, QStringLiteral("curLblTakScenarioName"), {4200, y + 480, 1320, 240});
+    // A scenario's name is often longer than the room between the bar's two ends.
+    auto *name = place<ElidedLabel>(exercises, QStringLiteral("curLblTakScenarioName"), {3870, y + 480, 1980, 240});
     name->setAlignment(Qt::AlignCenter);
 
     // The exercise and the exam, each with its scenario rating.

@@ -66,6 +66,7 @@ void showScenarioBars(QWidget *root, const ScenarioBars &bars)
         if (auto *name = root->findChild<QLabel *>(QStringLiteral("curLblTakScenarioName"))) {
             name->setTextFormat(Qt::PlainText); // a name from the data, never markup
             name->setText(bars.latest->name);
+            name->setToolTip(bars.latest->name); // the whole name where it does not fit
         }
     }
     setBar(root, QStringLiteral("prgScenarioAvg"), bars.exercise);

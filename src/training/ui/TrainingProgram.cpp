@@ -18,7 +18,9 @@
 #include "basMainUi.h"
 #include "clsDataFile.h"
 #include "TabServices.h"
+#include "ProgressUnit.h"
 #include "TabUnit.h"
+#include "frmCoursePrnt.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
@@ -151,6 +153,8 @@ void TrainingProgram::createWindows()
     m_exitSave = std::make_unique<frmExitSave>();
     m_timeRanOut = std::make_unique<frmExamTimeRanOut>();
     m_coursePrnt = std::make_unique<frmCoursePrnt>();
+    if (auto *progressUnit = dynamic_cast<ProgressUnit *>(&m_main->unit(TabProgress)))
+        progressUnit->setDiplomaWindows(m_persData.get(), m_coursePrnt.get());
 }
 
 void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
@@ -180,6 +184,9 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
         m_state.content.texts.insert(id, text(id));
     applyCountWords();
     applyCaptionRows(captionRows(), captions, find, keptText, messages, lastError);
+    // The diploma's print button reads like the fact pages' print buttons.
+    if (const auto *print = main->findChild<QAbstractButton *>(QStringLiteral("FactCmdPrint(3)")))
+        m_coursePrnt->setPrintCaption(print->text(), print->toolTip());
 
     const QString title = main->windowTitle();
     for (QWidget *window : {static_cast<QWidget *>(m_userChoose.get()), static_cast<QWidget *>(m_persData.get()),
@@ -348,7 +355,7 @@ void TrainingProgram::unloadMain()
 
     m_userChoose->closeSignedIn();
     m_main->services().unloadInfoWindow();
-    m_coursePrnt->hide();
+    m_coursePrnt->close(); // unloading removes the diploma page
     m_timeRanOut->hide();
     m_persData->hide();
     m_main->hide();

@@ -12,10 +12,12 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTextDocument>
+#include <QTextFrame>
 
 #include <algorithm>
+#include <memory>
 
-namespace training::diploma {
+namespace training {
 
 namespace {
 
@@ -25,6 +27,8 @@ constexpr qint32 DesignHeight = 10740;
 const haz::TwipRect WebRect{120, 120, 11160, 9900};
 const haz::TwipRect PrintRect{120, 10140, 1700, 405};
 const haz::TwipRect CloseRect{1940, 10140, 1700, 405};
+// White paper around the printed diploma (millimetres).
+constexpr qreal PaperMarginMm = 15;
 
 } // namespace
 
@@ -95,7 +99,15 @@ bool frmCoursePrnt::printWithDialog(QTextDocument &page, QWidget *view)
     QPrintDialog dialog(&printer, view);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    page.print(&printer);
+    // Laid out for the chosen paper, with a margin of its own, so the diploma prints
+    // without a page number and clear of the paper's edge.
+    const std::unique_ptr<QTextDocument> paper(page.clone());
+    const qreal dotsPerInch = view ? view->logicalDpiX() : 96;
+    paper->setPageSize(printer.pageRect(QPrinter::Point).size() * dotsPerInch / 72.0);
+    QTextFrameFormat frame = paper->rootFrame()->frameFormat();
+    frame.setMargin(PaperMarginMm / 25.4 * dotsPerInch);
+    paper->rootFrame()->setFrameFormat(frame);
+    paper->print(&printer);
     return true;
 }
 
@@ -130,4 +142,4 @@ void frmCoursePrnt::unloadPage()
         m_pagePath.clear();
 }
 
-} // namespace training::diploma
+} // namespace training

@@ -16,7 +16,7 @@ namespace haz {
 class PageView;
 }
 
-namespace training::diploma {
+namespace training {
 
 class frmCoursePrnt : public QDialog {
     Q_OBJECT
@@ -60,4 +60,4 @@ private:
     qint32 m_webBottomGap = 0, m_webRightGap = 0, m_printBottomGap = 0;
 };
 
-} // namespace training::diploma
+} // namespace training
