@@ -3,6 +3,7 @@
 #include "TrainingProgramFixture.h"
 
 #include "CaptionTable.h"
+#include "frmCoursePrnt.h"
 #include "FactFamily.h"
 #include "MainTabs.h"
 #include "QuizFamily.h"
