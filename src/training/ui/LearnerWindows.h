@@ -99,13 +99,6 @@ private:
     QProgressBar *m_bar = nullptr;
 };
 
-// The exam's time-ran-out dialog (its behaviour belongs to the exam).
-class frmExamTimeRanOut : public QDialog {
-    Q_OBJECT
-public:
-    explicit frmExamTimeRanOut(QWidget *parent = nullptr);
-};
-
 // The course diploma window (its behaviour belongs to the diploma).
 class frmCoursePrnt : public QDialog {
     Q_OBJECT

@@ -119,7 +119,7 @@ void frmMain::buildUnits()
     m_units[TabTak] = std::make_unique<TacticsUnit>(m_tactics, this, *m_services);
     m_units[TabRef] = std::make_unique<ReferenceUnit>(m_reference, this, *m_services);
     m_units[TabExcer] = std::make_unique<ExerciseUnit>(m_exercise, *m_services);
-    m_units[TabExam] = std::make_unique<ExamUnit>(m_exam, m_tabs, m_state);
+    m_units[TabExam] = std::make_unique<ExamUnit>(m_exam, m_tabs, *m_services);
     m_units[TabProgress] = std::make_unique<ProgressUnit>(m_progress, this, m_state);
 }
 
@@ -337,6 +337,11 @@ void frmMain::resizeEvent(QResizeEvent *event)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // The scenario program is using the progress file: no save, no end now.
+    if (m_services->scenarios().isRunning()) {
+        event->ignore();
+        return;
+    }
     clearMedia();
     if (!m_unloading) {
         m_unloading = true;
