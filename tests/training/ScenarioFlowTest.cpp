@@ -239,6 +239,12 @@ TEST_F(ScenarioFlowTest, ExerciseAndTimedExamArePlayedToTheEndAndLeaveTheirResul
     EXPECT_FALSE(control("examQuizAnswBtn")->isVisible());
     EXPECT_EQ(recorded(), (QStringList{" user=Anna, mode=2", " user=Anna, mode=2", " user=Anna, mode=3"}));
 
+    // The hidden reset goes back to the first question of the same list.
+    QTest::mouseRelease(control("examQuizLblDone"), Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(text("curLblExamDone"), "0");
+    EXPECT_EQ(control<QLabel>("examQuizLbl")->text(), "Exam a.ini");
+    EXPECT_TRUE(control("examQuizAnswBtn")->isVisible());
+
     // Leaving the started exam locks it; the exit resets it and draws the next list.
     clickTab(TabProgress);
     EXPECT_FALSE(main()->tabMain()->isTabVisible(TabExam));
