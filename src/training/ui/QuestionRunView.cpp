@@ -20,6 +20,7 @@ QuestionRunView::QuestionRunView(QuestionRunTab *tab, int tabIndex, QuestionSet 
                                  qint32 &correct, const QString &progressPrefix, TabServices &services)
     : m_tab(tab), m_tabIndex(tabIndex), m_set(set), m_position(position), m_correct(correct),
       m_progressPrefix(progressPrefix), m_services(services), m_quiz(services.quizServices()),
+      // The panel is named by the run's prefix: excerQuizFrm, examQuizFrm.
       m_controls(QuizControls::find(tab, tab->quiz->objectName().chopped(QStringLiteral("QuizFrm").size())))
 {
     connect(m_tab->quiz->infoLink, &QAbstractButton::clicked, this, &QuestionRunView::infoLinkClick);
