@@ -1,7 +1,8 @@
 // Signing in, the personal-data dialog, and saving at exit.
 #include "TrainingProgramFixture.h"
 
-#include "QuestionRunUnits.h"
+#include "RandomSource.h"
+#include "TabServices.h"
 
 #include "ProgressFile.h"
 #include "RuntimeError.h"
@@ -170,17 +171,15 @@ TEST_F(LearnerTest, AFailedExamDrawAtExitIsShownAndTheProgressStillSavedAndThePr
 {
     signIn("Anna");
     state->learner.progress.subjects[Ide].quizPos = 7;
-    struct FailingDraw : ExamUnit {
-        using ExamUnit::ExamUnit;
-        void drawNextExamList() override { throw haz::RuntimeError(haz::ErrFileNotFound); }
-    };
-    main()->replaceUnit(TabExam, std::make_unique<FailingDraw>(main()->examTab(), main()->tabMain(), *state));
+    // Five exam lists need a draw, and a source with nothing queued fails it.
+    state->content.exam.files = QStringList{"a.ini", "b.ini", "c.ini", "d.ini", "e.ini"};
+    main()->services().setRandomSource(std::make_unique<haz::ScriptedRandomSource>());
 
     closeMainWindow();
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().at(0).title, "randomExamQuizList");
     EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Critical);
-    EXPECT_TRUE(messages.shown().at(0).text.endsWith(" Code:53"));
+    EXPECT_TRUE(messages.shown().at(0).text.endsWith(" Code:5"));
     EXPECT_EQ(stored("ideQuizPos", "Anna"), "7");
     EXPECT_EQ(exitCode, 0);
 }

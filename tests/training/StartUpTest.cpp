@@ -176,8 +176,8 @@ TEST_F(StartUpTest, QuestionSetFoldersAreListed)
     env.writeInstallFile("ini/excer/b.ini", "x");
     env.writeInstallFile("ini/excer/a.ini", "x");
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
-    EXPECT_EQ(state->content.exerciseListFiles, (QStringList{"a.ini", "b.ini"}));
-    EXPECT_EQ(state->content.examListFiles, QStringList{QString()});
+    EXPECT_EQ(state->content.exercise.files, (QStringList{"a.ini", "b.ini"}));
+    EXPECT_EQ(state->content.exam.files, QStringList{QString()});
 }
 
 TEST(ReplaceTextTest, EveryOccurrenceAndNothingElse)

@@ -1,6 +1,8 @@
 #include "ExamLists.h"
 
 #include "Conversions.h"
+#include "ProgressFile.h"
+#include "clsDataFile.h"
 #include "MessageService.h"
 #include "Platform.h"
 #include "RandomSource.h"
@@ -70,6 +72,31 @@ bool randomExamQuizList(QuestionSet &set, const QString &iniDir, ListChoice &cho
 {
     return chooseList(RunKind::Exam, QStringLiteral("randomExamQuizList"), set, iniDir, choice, random,
                       messages, lastError);
+}
+
+bool clearExerciseResults(const QString &userFile, const QString &user, qint32 selectedTab,
+                          haz::MessageService &messages)
+{
+    haz::clsDataFile file;
+    file.setNonUniCodeMode(true);
+    if (!file.readData(userFile))
+        return false;
+    const std::optional<qint32> slot = progress::findLearnerSlot(file, user);
+    if (!slot)
+        return false;
+    bool ok = true;
+    const auto write = [&](const QString &field, const QString &value) {
+        haz::clsDataFile writer;
+        writer.setNonUniCodeMode(true);
+        if (!writer.UpdateFieldPost(userFile, field, *slot, value)) {
+            messages.show(QStringLiteral("Could not save setting for user"));
+            ok = false;
+        }
+    };
+    write(QStringLiteral("selTab"), QString::number(selectedTab));
+    write(QStringLiteral("excerCompletedScenarios"), QStringLiteral("-1"));
+    write(QStringLiteral("excerCompletedScores"), QStringLiteral("-1"));
+    return ok;
 }
 
 std::optional<qint16> scenarioOfQuestion(const QuizQuestion &question)

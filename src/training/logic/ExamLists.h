@@ -70,6 +70,14 @@ bool randomExamQuizList(QuestionSet &set, const QString &iniDir, ListChoice &cho
                         haz::RandomSource &random, haz::MessageService &messages,
                         haz::LastError &lastError);
 
+// The exercise restart's writes to the learner's post: the selected tab, and the
+// exercise's completed scenario lists emptied ("-1"). Every failed write shows
+// "Could not save setting for user"; the others are still tried. Nothing is
+// written when the file cannot be read or holds no post of the learner. A
+// platform error (a locked file) is a RuntimeError for the caller.
+bool clearExerciseResults(const QString &userFile, const QString &user, qint32 selectedTab,
+                          haz::MessageService &messages);
+
 // A question whose SvarKom is a positive whole number is answered by playing the
 // scenario of that number. (A "-1" would name no scenario, and the run would come
 // back looking finished: it stays an ordinary comment.)

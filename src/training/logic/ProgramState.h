@@ -2,6 +2,7 @@
 // Everything the course program holds for its whole run, by purpose: where things
 // are, what the course holds, the signed-in learner, the exam of this run.
 
+#include "ExamLists.h"
 #include "FactList.h"
 #include "QuizList.h"
 #include "RuntimeError.h"
@@ -85,7 +86,7 @@ struct InstallPaths {
 };
 
 // What the course holds, read at start-up: the caption table and the texts kept from
-// it, the fact and question lists, the exercise and exam list files.
+// it, the fact and question lists, the exercise and exam question sets.
 struct CourseContent {
     // The caption table as read at start-up; null when it could not be read.
     std::shared_ptr<const haz::clsDataFile> captions;
@@ -98,10 +99,8 @@ struct CourseContent {
     FactListData refFacts;
     std::array<QuizListData, SubjectCount> subjectQuizzes;
 
-    QStringList exerciseListFiles;
-    QStringList examListFiles;
-    QuizListData exerciseList;
-    QuizListData examList;
+    QuestionSet exercise{QStringLiteral("excer"), {}, {}, 0};
+    QuestionSet exam{QStringLiteral("exam"), {}, {}, 0};
 };
 
 // The signed-in learner and his or her place in the course.
@@ -111,10 +110,9 @@ struct LearnerSession {
     LearnerProgress progress;
 };
 
-// The exam of this run. A started exam cannot be returned to once left.
-struct ExamSession {
-    bool started = false;
-};
+// The exam of this run: started by the first answer, locked for the rest of the run
+// once left or given up.
+struct ExamSession : ExamLock {};
 
 // The program-wide state, split by purpose. `main` owns one; tests make a fresh one.
 class ProgramState {

@@ -13,13 +13,10 @@ const std::array<TabPlanRow, TabCount> &tabPlan()
         {TabProt, QStringLiteral("tabMain3"), QStringLiteral("SubjectUnit"), {}},
         {TabHaz, QStringLiteral("tabMain4"), QStringLiteral("SubjectUnit"), {}},
         {TabNBC, QStringLiteral("tabMain5"), QStringLiteral("SubjectUnit"), {}},
-        {TabTak, QStringLiteral("tabMain6"), QStringLiteral("TacticsUnit"),
-         QStringLiteral("the scenario list, its refill on resize and the scenario start")},
+        {TabTak, QStringLiteral("tabMain6"), QStringLiteral("TacticsUnit"), {}},
         {TabRef, QStringLiteral("tabMain7"), QStringLiteral("ReferenceUnit"), {}},
-        {TabExcer, QStringLiteral("tabMain8"), QStringLiteral("ExerciseUnit"),
-         QStringLiteral("filling and answering the exercise questions")},
-        {TabExam, QStringLiteral("tabMain9"), QStringLiteral("ExamUnit"),
-         QStringLiteral("filling the exam questions, the exam clock and drawing the next exam list")},
+        {TabExcer, QStringLiteral("tabMain8"), QStringLiteral("ExerciseUnit"), {}},
+        {TabExam, QStringLiteral("tabMain9"), QStringLiteral("ExamUnit"), {}},
         {TabProgress, QStringLiteral("tabMain10"), QStringLiteral("ProgressUnit"), {}},
     }};
     return rows;

@@ -122,29 +122,4 @@ void loadContentLists(ProgramState &state)
     quiz(state.content.subjectQuizzes[NBC], QStringLiteral("NBC.ini"));
 }
 
-namespace {
-void loadSet(ProgramState &state, QuizListData &data, const QStringList &files, qint32 use,
-             const QString &folder)
-{
-    if (use < 0 || use >= files.size() || files.at(use).isEmpty())
-        return;
-    QuizListData loaded;
-    readQuizList(loaded.list, loaded.count,
-                 haz::platform::joinPath(state.paths.iniDir, folder + u'/' + files.at(use)), state.lastError);
-    data = loaded;
-}
-} // namespace
-
-void loadExerciseList(ProgramState &state)
-{
-    loadSet(state, state.content.exerciseList, state.content.exerciseListFiles, state.learner.progress.excerUseList,
-            QStringLiteral("excer"));
-}
-
-void loadExamList(ProgramState &state)
-{
-    loadSet(state, state.content.examList, state.content.examListFiles, state.learner.progress.examUseList,
-            QStringLiteral("exam"));
-}
-
 } // namespace training::basMain

@@ -52,9 +52,4 @@ QStringList listFolderFiles(const QString &folder);
 // file cannot be read stays empty.
 void loadContentLists(ProgramState &state);
 
-// Loads the exercise or exam question set in use (the list number saved with the
-// learner's progress); a number outside the folder's files loads nothing.
-void loadExerciseList(ProgramState &state);
-void loadExamList(ProgramState &state);
-
 } // namespace training::basMain

@@ -5,9 +5,14 @@
 #include "Platform.h"
 #include "ProgramState.h"
 #include "TabServices.h"
+#include "ScenarioLaunch.h"
+#include "basCaptions.h"
 #include "basMainUi.h"
+#include "frmScenarioStarted.h"
 
 #include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 
 namespace training {
@@ -35,8 +40,11 @@ void IntroUnit::load()
 }
 
 TacticsUnit::TacticsUnit(TacticsTab *tab, QWidget *root, TabServices &services)
-    : m_tab(tab), m_state(services.state()), m_facts(factView(root, QStringLiteral("tak"), services))
+    : m_tab(tab), m_services(services), m_state(services.state()),
+      m_facts(factView(root, QStringLiteral("tak"), services))
 {
+    QObject::connect(tab->scenarioList, &QTreeWidget::itemDoubleClicked, tab, [this] { startScenario(); });
+    QObject::connect(tab->startButton, &QPushButton::clicked, tab, [this] { startScenario(); });
 }
 
 TacticsUnit::~TacticsUnit() = default;
@@ -62,8 +70,63 @@ void TacticsUnit::enter()
 
 void TacticsUnit::resized()
 {
+    // While a scenario plays, the file is the scenario program's; the list is
+    // filled anew when it ends.
+    if (m_services.scenarios().isRunning())
+        return;
     m_tab->scenarioList->clear();
     fillScenarioList();
+}
+
+namespace {
+constexpr int ScenarioIdRole = Qt::UserRole;
+constexpr int ScenarioKeyRole = Qt::UserRole + 1;
+} // namespace
+
+void TacticsUnit::fillScenarioList()
+{
+    const auto items = launch::readScenarioList(m_state.paths.iniDir, m_state.paths.userFile,
+                                                m_state.learner.currentUser);
+    if (!items)
+        return;
+    QTreeWidget *list = m_tab->scenarioList;
+    list->clear();
+    const QIcon inProgress = list->style()->standardIcon(QStyle::SP_MediaPause);
+    for (const launch::ScenarioItem &item : *items) {
+        auto *row = new QTreeWidgetItem(list, {item.name});
+        row->setData(0, ScenarioIdRole, int(item.id));
+        row->setData(0, ScenarioKeyRole, item.key);
+        if (item.inProgress) {
+            row->setIcon(0, inProgress);
+            list->setCurrentItem(row);
+        }
+    }
+}
+
+void TacticsUnit::startScenario()
+{
+    QTreeWidgetItem *chosen = m_tab->scenarioList->currentItem();
+    if (!chosen || !chosen->isSelected() || chosen->data(0, ScenarioKeyRole).toString().isEmpty()
+        || m_services.scenarios().isRunning())
+        return;
+    const auto id = qint16(chosen->data(0, ScenarioIdRole).toInt());
+    bool continueRun = false;
+    if (launch::tacticsRunInProgress(m_state.paths.userFile, m_state.learner.currentUser, id)) {
+        const auto caption = [this](const QString &key) {
+            return m_state.content.captions
+                       ? basMain::captionText(*m_state.content.captions, key, m_state.messages, m_state.lastError)
+                       : QString();
+        };
+        frmScenarioStarted dialog(m_tab->window());
+        dialog.setTexts(QStringLiteral("Training - ") + chosen->text(0), caption(QStringLiteral("ScenarioStarted")),
+                        caption(QStringLiteral("ScenarioStartedCmd")));
+        const qint16 answer = dialog.ask();
+        // Closing the question is no answer: the interrupted run is kept for later.
+        if (answer == frmScenarioStarted::NoAnswer)
+            return;
+        continueRun = answer == frmScenarioStarted::Continue;
+    }
+    m_services.scenarios().play(1, id, continueRun, [this](launch::Outcome) { fillScenarioList(); });
 }
 
 ReferenceUnit::ReferenceUnit(ReferenceTab *tab, QWidget *root, TabServices &services)

@@ -38,11 +38,15 @@ public:
     void resized() override;
     FactController &facts() { return *m_facts; }
 
-private:
-    // The scenario list; not written yet (TabPlan).
-    void fillScenarioList() {}
+    // The scenarios of the course, the learner's interrupted one marked and chosen.
+    void fillScenarioList();
+    // A double-click on the list or the start button: plays the chosen scenario,
+    // asking first whether an interrupted run of it goes on or starts again.
+    void startScenario();
 
+private:
     TacticsTab *m_tab;
+    TabServices &m_services;
     ProgramState &m_state;
     std::unique_ptr<FactController> m_facts;
 };

@@ -169,14 +169,4 @@ int frmExitSave::value() const
     return m_bar->value();
 }
 
-frmExamTimeRanOut::frmExamTimeRanOut(QWidget *parent) : QDialog(parent)
-{
-    setObjectName(QStringLiteral("frmExamTimeRanOut"));
-    setModal(true);
-    setFixedTwipSize(this, 5400, 2400);
-    label(this, QStringLiteral("lblExam_TimeRanOut"), {240, 180, 4920, 1140}, QString());
-    button(this, QStringLiteral("cmdExamTime_Next"), {1800, 1620, 1560, 450}, tr("Next"));
-    button(this, QStringLiteral("cmdExamTime_Cancel"), {3600, 1620, 1560, 450}, tr("Cancel"));
-}
-
 } // namespace training

@@ -99,11 +99,4 @@ private:
     QProgressBar *m_bar = nullptr;
 };
 
-// The exam's time-ran-out dialog (its behaviour belongs to the exam).
-class frmExamTimeRanOut : public QDialog {
-    Q_OBJECT
-public:
-    explicit frmExamTimeRanOut(QWidget *parent = nullptr);
-};
-
 } // namespace training

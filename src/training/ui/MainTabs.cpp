@@ -1,5 +1,6 @@
 #include "MainTabs.h"
 
+#include "Clock.h"
 #include "ElidedLabel.h"
 #include "QuizFamily.h"
 
@@ -101,11 +102,10 @@ QGroupBox *factFrame(QWidget *parent, const QString &prefix, haz::PageView **web
     return box;
 }
 
-// The exam clock: its own control, placed here by name.
-QWidget *makeClock(QWidget *parent, const QString &name, const TwipRect &rect)
+// The exam clock, hidden until a timed question starts it.
+Clock *makeClock(QWidget *parent, const QString &name, const TwipRect &rect)
 {
-    auto *clock = place<QFrame>(parent, name, rect);
-    clock->setFrameShape(QFrame::StyledPanel);
+    auto *clock = place<Clock>(parent, name, rect);
     clock->hide();
     return clock;
 }

@@ -31,6 +31,8 @@ class PictureBox;
 
 namespace training {
 
+class Clock;
+
 // Page views and picture boxes are made in one place.
 haz::PageView *makePageView(QWidget *parent, const QString &name, const TwipRect &rect);
 haz::PictureBox *makePictureBox(QWidget *parent, const QString &name, const TwipRect &rect);
@@ -123,7 +125,7 @@ public:
     QRadioButton *option = nullptr;
     QuizPanel *quiz = nullptr;
     QPushButton *scenarioButton = nullptr;
-    QWidget *clock = nullptr; // exam only
+    Clock *clock = nullptr; // exam only
 };
 
 // Tab 10: where the learner stands.

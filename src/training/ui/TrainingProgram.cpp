@@ -1,6 +1,7 @@
 #include "TrainingProgram.h"
 
 #include "Captions.h"
+#include "Clock.h"
 #include "Conversions.h"
 #include "FailureNote.h"
 #include "LearnerWindows.h"
@@ -21,6 +22,7 @@
 #include "ProgressUnit.h"
 #include "TabUnit.h"
 #include "frmCoursePrnt.h"
+#include "frmExamTimeRanOut.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
@@ -125,10 +127,8 @@ bool TrainingProgram::getProgramData()
         if (m_state.content.captions)
             applyCaptions(*m_state.content.captions);
 
-        m_state.content.exerciseListFiles =
-            basMain::listFolderFiles(haz::platform::joinPath(m_state.paths.iniDir, QStringLiteral("excer")));
-        m_state.content.examListFiles =
-            basMain::listFolderFiles(haz::platform::joinPath(m_state.paths.iniDir, QStringLiteral("exam")));
+        for (QuestionSet *set : {&m_state.content.exercise, &m_state.content.exam})
+            set->files = basMain::listFolderFiles(haz::platform::joinPath(m_state.paths.iniDir, set->folder));
 
         m_main->applyTabSettings();
         m_main->disableHiddenTabs();
@@ -151,7 +151,8 @@ void TrainingProgram::createWindows()
     m_userChoose->onClosedByFrame = [this] { exitFromUserDialog(); };
     m_persData = std::make_unique<frmPersData>();
     m_exitSave = std::make_unique<frmExitSave>();
-    m_timeRanOut = std::make_unique<frmExamTimeRanOut>();
+    // Owned by the main window's exam tab, which finds it there by name.
+    m_timeRanOut = std::make_unique<exam::frmExamTimeRanOut>(m_main.get());
     m_coursePrnt = std::make_unique<frmCoursePrnt>();
     if (auto *progressUnit = dynamic_cast<ProgressUnit *>(&m_main->unit(TabProgress)))
         progressUnit->setDiplomaWindows(m_persData.get(), m_coursePrnt.get());
@@ -297,8 +298,10 @@ void TrainingProgram::getUserData()
         // The stored tab's own view comes back: facts or quiz.
         if (m_main->selectedTab() >= TabIde && m_main->selectedTab() <= TabNBC)
             m_main->setSubjectOption(m_main->selectedTab() - 1, progress.quizOrFact ? 0 : 1);
-        basMain::loadExerciseList(m_state);
-        basMain::loadExamList(m_state);
+        loadExerciseList(m_state.content.exercise, m_state.paths.iniDir, m_state.learner.progress.excerUseList,
+                         m_state.lastError);
+        loadExamList(m_state.content.exam, m_state.paths.iniDir, m_state.learner.progress.examUseList,
+                     m_state.lastError);
         m_main->exerciseTab()->option->setChecked(true);
         m_main->examTab()->option->setChecked(true);
     } catch (const haz::RuntimeError &e) {

@@ -19,8 +19,10 @@ class frmMain;
 class frmUserChoose;
 class frmPersData;
 class frmExitSave;
-class frmExamTimeRanOut;
 class frmCoursePrnt;
+namespace exam {
+class frmExamTimeRanOut;
+}
 
 class TrainingProgram {
 public:
@@ -50,7 +52,7 @@ public:
     frmUserChoose *userChoose() const { return m_userChoose.get(); }
     frmPersData *persData() const { return m_persData.get(); }
     frmExitSave *exitSave() const { return m_exitSave.get(); }
-    frmExamTimeRanOut *timeRanOut() const { return m_timeRanOut.get(); }
+    exam::frmExamTimeRanOut *timeRanOut() const { return m_timeRanOut.get(); }
     frmCoursePrnt *coursePrnt() const { return m_coursePrnt.get(); }
 
 private:
@@ -68,7 +70,7 @@ private:
     std::unique_ptr<frmUserChoose> m_userChoose;
     std::unique_ptr<frmPersData> m_persData;
     std::unique_ptr<frmExitSave> m_exitSave;
-    std::unique_ptr<frmExamTimeRanOut> m_timeRanOut;
+    std::unique_ptr<exam::frmExamTimeRanOut> m_timeRanOut;
     std::unique_ptr<frmCoursePrnt> m_coursePrnt;
     bool m_ended = false;
 };

@@ -8,8 +8,8 @@
 class QLabel;
 class QPushButton;
 
-// Beside the program's placeholder window of the same name until the exam tab
-// takes this one over.
+// The exam tab's own window; the program makes it as a child of the main window,
+// where the exam unit finds it by name.
 namespace training::exam {
 
 class frmExamTimeRanOut : public QDialog {

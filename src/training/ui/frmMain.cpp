@@ -122,7 +122,7 @@ void frmMain::buildUnits()
     m_units[TabTak] = std::make_unique<TacticsUnit>(m_tactics, this, *m_services);
     m_units[TabRef] = std::make_unique<ReferenceUnit>(m_reference, this, *m_services);
     m_units[TabExcer] = std::make_unique<ExerciseUnit>(m_exercise, *m_services);
-    m_units[TabExam] = std::make_unique<ExamUnit>(m_exam, m_tabs, m_state);
+    m_units[TabExam] = std::make_unique<ExamUnit>(m_exam, m_tabs, *m_services);
     m_units[TabProgress] = std::make_unique<ProgressUnit>(m_progress, this, m_state);
 }
 
@@ -372,6 +372,11 @@ void frmMain::showEvent(QShowEvent *event)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // The scenario program is using the progress file: no save, no end now.
+    if (m_services->scenarios().isRunning()) {
+        event->ignore();
+        return;
+    }
     clearMedia();
     if (!m_unloading) {
         m_unloading = true;

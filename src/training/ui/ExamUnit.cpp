@@ -1,0 +1,207 @@
+#include "QuestionRunUnits.h"
+
+#include "Clock.h"
+#include "MainTabs.h"
+#include "MessageService.h"
+#include "ProgramState.h"
+#include "QuestionRunView.h"
+#include "QuizPlay.h"
+#include "TabServices.h"
+#include "frmExamTimeRanOut.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextEdit>
+
+namespace training {
+
+ExamUnit::ExamUnit(QuestionRunTab *tab, QTabWidget *tabs, TabServices &services)
+    : m_tab(tab), m_tabs(tabs), m_services(services), m_state(services.state())
+{
+    LearnerProgress &progress = m_state.learner.progress;
+    m_view = std::make_unique<QuestionRunView>(tab, TabExam, m_state.content.exam, progress.examQuizPos,
+                                               progress.examQuizCorr, QStringLiteral("curLblExam"), services);
+    connect(tab->option, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected)
+            optionClick();
+    });
+    connect(tab->quiz->answerButton, &QPushButton::clicked, this, &ExamUnit::answer);
+    connect(tab->quiz->restartButton, &QPushButton::clicked, this, &ExamUnit::restart);
+    connect(tab->scenarioButton, &QPushButton::clicked, this, &ExamUnit::playScenario);
+    connect(tab->clock, &Clock::Finished, this, &ExamUnit::timeRanOut);
+    tab->quiz->done->installEventFilter(this);
+}
+
+ExamUnit::~ExamUnit() = default;
+
+QWidget *ExamUnit::page() const
+{
+    return m_tab;
+}
+
+void ExamUnit::learnerChangedTab()
+{
+    m_tab->clock->reset();
+}
+
+void ExamUnit::enter()
+{
+    fill();
+}
+
+void ExamUnit::leave()
+{
+    // The clock runs only while its question can be seen.
+    m_tab->clock->reset();
+    m_tab->clock->hide();
+    if (m_state.exam.leaveTab())
+        m_tabs->setTabVisible(m_tabs->indexOf(m_tab), false);
+}
+
+void ExamUnit::closing()
+{
+    LearnerProgress &progress = m_state.learner.progress;
+    progress.examQuizPos = 0;
+    progress.examQuizCorr = 0;
+    ListChoice choice{progress.examUseList, progress.examLastList};
+    if (randomExamQuizList(m_state.content.exam, m_state.paths.iniDir, choice, m_services.random(),
+                           m_state.messages, m_state.lastError)) {
+        progress.examUseList = choice.use;
+        progress.examLastList = choice.last;
+    }
+}
+
+void ExamUnit::optionClick()
+{
+    m_services.media().clearMediaControls();
+    m_view->updateCountLabels();
+    fill();
+    m_services.info().UpdateWebInfoBox(m_services.environment().selectedTab());
+}
+
+void ExamUnit::fill()
+{
+    m_view->fill();
+    Clock *clock = m_tab->clock;
+    clock->reset();
+    const qint16 seconds = examClockSeconds(m_state.content.exam, m_state.learner.progress.examQuizPos);
+    // A question on a tab the learner does not see yet gets its time when it is shown.
+    if (seconds > 0 && m_tabs->currentWidget() == m_tab && !m_state.exam.locked) {
+        clock->setSeconds(seconds);
+        clock->start();
+        clock->show();
+    } else {
+        clock->hide();
+    }
+}
+
+void ExamUnit::answer()
+{
+    m_state.exam.noteStarted();
+    m_services.info().hideWebInfoBox();
+    if (m_view->kind() == QuestionKind::Ordinary) {
+        m_view->count(m_view->checkAnswer(false));
+        m_view->showCounts();
+        m_services.media().clearMediaControls();
+        fill();
+    }
+    afterLastAnswer();
+}
+
+void ExamUnit::afterLastAnswer()
+{
+    const qint32 count = m_state.content.exam.count;
+    if (count <= 0 || m_state.learner.progress.examQuizPos < count)
+        return;
+    setControlText(m_tab->quiz->text, examAllDoneText(m_state.text(QStringLiteral("examAllDone"))));
+    m_state.messages.show(countLabelText(m_state.text(QStringLiteral("corrAnswers")),
+                                         m_state.learner.progress.examQuizCorr));
+    m_tab->quiz->answerButton->hide();
+}
+
+void ExamUnit::restart()
+{
+    LearnerProgress &progress = m_state.learner.progress;
+    ListChoice choice{progress.examUseList, progress.examLastList};
+    if (randomExamQuizList(m_state.content.exam, m_state.paths.iniDir, choice, m_services.random(),
+                           m_state.messages, m_state.lastError)) {
+        progress.examUseList = choice.use;
+        progress.examLastList = choice.last;
+    }
+    progress.examQuizPos = 0;
+    progress.examQuizCorr = 0;
+    if (m_tab->option->isChecked())
+        optionClick();
+    else
+        m_tab->option->setChecked(true);
+}
+
+void ExamUnit::playScenario()
+{
+    const QuizQuestion *question = m_view->current();
+    const std::optional<qint16> id = question ? scenarioOfQuestion(*question) : std::nullopt;
+    if (!id)
+        return;
+    m_state.exam.noteStarted();
+    m_tab->clock->reset();
+    m_tab->clock->hide();
+    m_services.scenarios().play(3, *id, false, [this](launch::Outcome outcome) {
+        // A run left half way was thrown away; the question stays unanswered.
+        if (outcome != launch::Outcome::Finished)
+            return;
+        if (m_view->count(true).counted) {
+            m_view->showCounts();
+            m_services.media().clearMediaControls();
+            fill();
+        }
+        afterLastAnswer();
+    });
+}
+
+void ExamUnit::timeRanOut()
+{
+    auto *dialog = m_tab->window()->findChild<exam::frmExamTimeRanOut *>(QStringLiteral("frmExamTimeRanOut"));
+    std::unique_ptr<exam::frmExamTimeRanOut> own;
+    if (!dialog) {
+        own = std::make_unique<exam::frmExamTimeRanOut>(m_tab->window());
+        dialog = own.get();
+    }
+    if (dialog->ask() == exam::frmExamTimeRanOut::Next)
+        answer();
+    else
+        giveUp();
+}
+
+void ExamUnit::giveUp()
+{
+    m_state.exam.cancelAfterTimeout();
+    m_tab->clock->reset();
+    m_tab->quiz->answerButton->setEnabled(false);
+    m_tab->scenarioButton->setEnabled(false);
+    for (QAbstractButton *box : m_view->controls().answers)
+        box->setEnabled(false);
+    m_tabs->setTabVisible(m_tabs->indexOf(m_tab), false);
+}
+
+bool ExamUnit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_tab->quiz->done && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const Qt::KeyboardModifiers both = Qt::ShiftModifier | Qt::ControlModifier;
+        if (mouse->button() == Qt::RightButton && (mouse->modifiers() & both) == both) {
+            m_state.learner.progress.examQuizPos = 0;
+            m_state.learner.progress.examQuizCorr = 0;
+            if (m_tab->option->isChecked())
+                optionClick();
+            else
+                m_tab->option->setChecked(true);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace training

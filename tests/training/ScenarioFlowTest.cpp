@@ -1,0 +1,276 @@
+// The tactics, exercise and exam tabs played through the real main window with a
+// stand-in scenario program: the command lines it receives, the waiting window, the
+// continue-or-restart question, the time-ran-out dialog, the results counted and
+// what the progress file holds afterwards.
+#include "TrainingProgramFixture.h"
+
+#include "Clock.h"
+#include "ProgressFile.h"
+#include "ScenarioLaunch.h"
+#include "TabServices.h"
+#include "Ticker.h"
+#include "clsDataFile.h"
+#include "frmExamTimeRanOut.h"
+#include "frmScenarioStarted.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace training;
+using trainingtest::installTable;
+
+namespace {
+
+// A question list: each question is heading, SvarKom and Time; alternative 1 is right.
+QString questionList(const QList<QStringList> &questions)
+{
+    QString text = QStringLiteral("[List]\r\nFieldName=FrgHead\r\nFieldName=FrgText\r\nFieldName=FrgBild\r\n");
+    for (int k = 1; k <= 15; ++k)
+        text += QStringLiteral("FieldName=Svar%1Txt\r\n").arg(k);
+    for (int k = 1; k <= 15; ++k)
+        text += QStringLiteral("FieldName=Svar%1R\r\n").arg(k);
+    text += QStringLiteral("FieldName=SvarKom\r\nFieldName=InfoLink\r\nFieldName=InfoWidth\r\nFieldName=InfoHeight\r\n"
+                           "FieldName=Time\r\n\r\n\r\n");
+    int n = 0;
+    for (const QStringList &q : questions) {
+        QStringList values{q[0], QStringLiteral("Text of ") + q[0], QString(), QStringLiteral("Right"),
+                           QStringLiteral("Wrong")};
+        while (values.size() < 18)
+            values << QString();
+        values << QStringLiteral("True");
+        while (values.size() < 33)
+            values << QStringLiteral("False");
+        values << q[1] << QString() << QStringLiteral("0") << QStringLiteral("0") << q[2];
+        text += QStringLiteral("[%1]\r\n").arg(n++) + values.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n\r\n");
+    }
+    return text;
+}
+
+class ScenarioFlowTest : public trainingtest::ProgramFixture {
+protected:
+    ScenarioFlowTest()
+    {
+        installTable(env, "ini/scenario.ini", trainingtest::sourceText("ini/scenario.ini"));
+        for (const QString name : {"a.ini", "b.ini", "c.ini"}) {
+            installTable(env, "ini/excer/" + name,
+                         questionList({{"Exercise " + name, "-", "0"}, {"Exercise scenario", "2", "0"}}));
+            installTable(env, "ini/exam/" + name,
+                         questionList({{"Exam " + name, "-", "30"}, {"Exam scenario", "3", "0"}}));
+        }
+        EXPECT_TRUE(QFile::copy(QStringLiteral(HAZ_STANDIN_SCENARIO), launch::scenarioProgramPath(env.installFolder())));
+        qputenv("HAZ_STANDIN_RECORD", QFile::encodeName(record));
+    }
+    ~ScenarioFlowTest() override
+    {
+        for (const char *name : {"HAZ_STANDIN_RECORD", "HAZ_STANDIN_PROGRESS", "HAZ_STANDIN_RUN"})
+            qunsetenv(name);
+    }
+
+    void startAndSignIn(const QString &name)
+    {
+        ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+        qputenv("HAZ_STANDIN_PROGRESS", QFile::encodeName(progressFile()));
+        user = name;
+        signIn(name);
+        ASSERT_TRUE(main()->isVisible());
+    }
+
+    template <class T = QWidget> T *control(const QString &name) const
+    {
+        T *found = main()->findChild<T *>(name);
+        EXPECT_TRUE(found) << name.toStdString();
+        return found;
+    }
+    void click(const QString &name) { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
+    void clickTab(int tab)
+    {
+        QTabBar *bar = main()->tabMain()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    }
+
+    // Lets the stand-in play the run; the window waits without blocking.
+    void playOut(const char *run, const QString &button)
+    {
+        qputenv("HAZ_STANDIN_RUN", run);
+        click(button);
+        ASSERT_TRUE(main()->services().scenarios().isRunning());
+        EXPECT_FALSE(main()->isEnabled());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !main()->services().scenarios().isRunning(); }, 20000));
+        EXPECT_TRUE(main()->isEnabled());
+    }
+
+    QString field(const QString &name) const
+    {
+        haz::clsDataFile file;
+        file.setNonUniCodeMode(true);
+        file.readData(progressFile());
+        return file.getPostPosField(*progress::findLearnerSlot(file, user), name);
+    }
+    QStringList recorded() const
+    {
+        return QString::fromUtf8(haztest::readFile(record)).split(u'\n', Qt::SkipEmptyParts);
+    }
+    QString text(const QString &name) const { return control<QLabel>(name)->text(); }
+
+    QString record = env.homeFolder() + QStringLiteral("/arguments.txt");
+    QString user;
+};
+
+TEST_F(ScenarioFlowTest, TacticsRunIsInterruptedContinuedFinishedAndCannotStartWithoutTheProgram)
+{
+    startAndSignIn("Anna Berg");
+    auto *list = control<QTreeWidget>("takQuizLst");
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    const auto marked = [list] {
+        QList<int> rows;
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            if (!list->topLevelItem(row)->icon(0).isNull())
+                rows << row;
+        return rows;
+    };
+    EXPECT_TRUE(marked().isEmpty());
+
+    // Interrupted: the run is kept and marked; closing meanwhile was refused.
+    list->setCurrentItem(list->topLevelItem(1));
+    qputenv("HAZ_STANDIN_RUN", "interrupt");
+    click("takFactCmdStart");
+    main()->close();
+    EXPECT_TRUE(main()->isVisible());
+    EXPECT_FALSE(exitCode);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !main()->services().scenarios().isRunning(); }, 20000));
+    EXPECT_EQ(recorded(), QStringList{" user=Anna Berg,mode=1"});
+    EXPECT_EQ(field("CurrentScenario"), "2");
+    EXPECT_EQ(field("CurrentRum"), "4");
+    EXPECT_EQ(marked(), QList<int>{1});
+    EXPECT_EQ(list->currentItem(), list->topLevelItem(1));
+
+    // Started again: the question, answered with continue, keeps the room.
+    QString title, question;
+    QTimer::singleShot(0, main(), [&] {
+        auto *dialog = main()->findChild<frmScenarioStarted *>();
+        ASSERT_TRUE(dialog);
+        title = dialog->windowTitle();
+        question = dialog->findChild<QLabel *>("lblScenarioStarted")->text();
+        EXPECT_EQ(dialog->findChild<QPushButton *>("cmdStartaOm")->text(), "Start again");
+        dialog->findChild<QPushButton *>("cmdFortsatt")->click();
+    });
+    playOut("finish", "takFactCmdStart");
+    EXPECT_EQ(title, "Training - " + list->topLevelItem(1)->text(0));
+    EXPECT_TRUE(question.contains('\n'));
+    EXPECT_EQ(field("CurrentScenario"), "-1");
+    EXPECT_EQ(field("CompletedScenarios"), "2");
+    EXPECT_TRUE(marked().isEmpty());
+
+    // No program: said so, and the fields written for it are put back.
+    QFile::remove(launch::scenarioProgramPath(env.installFolder()));
+    messages.clear();
+    list->setCurrentItem(list->topLevelItem(0));
+    playOut("finish", "takFactCmdStart");
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().at(0).title, "RunWithSync");
+    EXPECT_EQ(field("CurrentScenario"), "-1");
+    EXPECT_TRUE(marked().isEmpty());
+}
+
+TEST_F(ScenarioFlowTest, ExerciseAndTimedExamArePlayedToTheEndAndLeaveTheirResults)
+{
+    startAndSignIn("Anna");
+    haz::ManualTicker ticker;
+    auto *clock = control<Clock>("examQuizClock");
+    clock->setTicker(&ticker);
+
+    // The exercise: a right answer, then a scenario left half way and finished.
+    clickTab(TabExcer);
+    EXPECT_EQ(control<QLabel>("excerQuizLbl")->text(), "Exercise a.ini");
+    control<QCheckBox>("excerQuizAnsw(0)")->setChecked(true);
+    click("QuizAnswBtn(7)");
+    EXPECT_TRUE(control("excerQuizAnswBtnScenario")->isVisible());
+    EXPECT_FALSE(control("QuizAnswBtn(7)")->isVisible());
+    EXPECT_FALSE(control("excerQuizAnsw(0)")->isVisible());
+    playOut("interrupt", "excerQuizAnswBtnScenario");
+    EXPECT_EQ(text("curLblQuizExcerDone"), "1");
+    EXPECT_EQ(field("excerScenario"), "2");
+    playOut("finish", "excerQuizAnswBtnScenario");
+    EXPECT_FALSE(main()->isMinimized());
+    EXPECT_EQ(main()->selectedTab(), TabExcer);
+    EXPECT_EQ(text("curLblQuizExcerDone"), "2");
+    EXPECT_EQ(text("curLblQuizExcerCorr"), "2");
+    EXPECT_TRUE(control("excerQuizRestartBtn")->isVisible());
+    EXPECT_EQ(field("excerCompletedScenarios"), "2");
+    // The restart moves to the next list and clears the exercise's scenario results.
+    click("excerQuizRestartBtn");
+    EXPECT_EQ(field("excerCompletedScenarios"), "-1");
+    EXPECT_EQ(field("selTab"), "8");
+    EXPECT_EQ(control<QLabel>("excerQuizLbl")->text(), "Exercise b.ini");
+    EXPECT_EQ(text("curLblQuizExcerDone"), "0");
+
+    // The exam: the timed question runs out and Next records it as it stands.
+    clickTab(TabExam);
+    EXPECT_TRUE(clock->isVisible());
+    ticker.advance(29);
+    QString dialogTitle;
+    QTimer::singleShot(0, main(), [&] {
+        auto *dialog = main()->findChild<exam::frmExamTimeRanOut *>();
+        ASSERT_TRUE(dialog && dialog->isVisible());
+        dialogTitle = dialog->windowTitle();
+        dialog->findChild<QPushButton *>("cmdExamTime_Next")->click();
+    });
+    ticker.advance();
+    EXPECT_EQ(dialogTitle, main()->tabMain()->tabText(TabExam));
+    EXPECT_EQ(text("curLblExamDone"), "1");
+    EXPECT_EQ(text("curLblExamCorr"), "0");
+    // The scenario question shows no clock, no alternatives and no answer button.
+    EXPECT_FALSE(clock->isVisible());
+    EXPECT_FALSE(ticker.isActive());
+    EXPECT_FALSE(control("examQuizAnsw(0)")->isVisible());
+    EXPECT_TRUE(control("examQuizAnswBtnScenario")->isVisible());
+    messages.clear();
+    playOut("finish", "examQuizAnswBtnScenario");
+    EXPECT_EQ(text("curLblExamDone"), "2");
+    EXPECT_EQ(text("curLblExamCorr"), "1");
+    EXPECT_EQ(messages.texts(), QStringList{state->text("corrAnswers") + " 1"});
+    EXPECT_EQ(control<QTextEdit>("examQuizText")->toPlainText(),
+              QString(state->text("examAllDone")).replace("\\n", "\n"));
+    EXPECT_FALSE(control("examQuizAnswBtn")->isVisible());
+    EXPECT_EQ(recorded(), (QStringList{" user=Anna, mode=2", " user=Anna, mode=2", " user=Anna, mode=3"}));
+
+    // The hidden reset goes back to the first question of the same list.
+    QTest::mouseRelease(control("examQuizLblDone"), Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(text("curLblExamDone"), "0");
+    EXPECT_EQ(control<QLabel>("examQuizLbl")->text(), "Exam a.ini");
+    EXPECT_TRUE(control("examQuizAnswBtn")->isVisible());
+
+    // Leaving the started exam locks it; the exit resets it and draws the next list.
+    clickTab(TabProgress);
+    EXPECT_FALSE(main()->tabMain()->isTabVisible(TabExam));
+    main()->close();
+    ASSERT_EQ(exitCode, std::optional<int>(0));
+    EXPECT_EQ(field("examQuizPos"), "0");
+    EXPECT_EQ(field("examUseList"), "1");
+    EXPECT_EQ(field("excerUseList"), "1");
+    EXPECT_EQ(field("excerQuizPos"), "0");
+}
+
+TEST_F(ScenarioFlowTest, CancelAfterATimeOutGivesTheExamUp)
+{
+    startAndSignIn("Anna");
+    haz::ManualTicker ticker;
+    control<Clock>("examQuizClock")->setTicker(&ticker);
+    clickTab(TabExam);
+    QTimer::singleShot(0, main(), [&] {
+        main()->findChild<exam::frmExamTimeRanOut *>()->findChild<QPushButton *>("cmdExamTime_Cancel")->click();
+    });
+    ticker.advance(30);
+    EXPECT_FALSE(main()->tabMain()->isTabVisible(TabExam));
+    EXPECT_FALSE(control("examQuizAnswBtn")->isEnabled());
+    EXPECT_FALSE(control("examQuizAnsw(0)")->isEnabled());
+    EXPECT_FALSE(ticker.isActive());
+    EXPECT_EQ(state->learner.progress.examQuizPos, 0);
+}
+
+} // namespace
