@@ -4,6 +4,7 @@
 
 #include "CaptionTable.h"
 #include "frmCoursePrnt.h"
+#include "frmExamTimeRanOut.h"
 #include "FactFamily.h"
 #include "MainTabs.h"
 #include "QuizFamily.h"

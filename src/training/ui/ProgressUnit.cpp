@@ -94,10 +94,10 @@ void ProgressUnit::refresh()
         setCount(m_tab, member.progressLabel(QStringLiteral("Done")), subject.quizPos);
         setCount(m_tab, member.progressLabel(QStringLiteral("Corr")), subject.quizCorr);
     }
-    setCount(m_tab, QStringLiteral("curLblQuizExcerTot"), content.exerciseList.count);
+    setCount(m_tab, QStringLiteral("curLblQuizExcerTot"), content.exercise.count);
     setCount(m_tab, QStringLiteral("curLblQuizExcerDone"), progress.excerQuizPos);
     setCount(m_tab, QStringLiteral("curLblQuizExcerCorr"), progress.excerQuizCorr);
-    setCount(m_tab, QStringLiteral("curLblExamTot"), content.examList.count);
+    setCount(m_tab, QStringLiteral("curLblExamTot"), content.exam.count);
     setCount(m_tab, QStringLiteral("curLblExamDone"), progress.examQuizPos);
     setCount(m_tab, QStringLiteral("curLblExamCorr"), progress.examQuizCorr);
 
@@ -117,7 +117,7 @@ void ProgressUnit::showDiploma()
     data.organisation = m_persData->PersOrg();
     data.userName = m_state.learner.currentUser;
     collectDiplomaCounts(m_tab, data);
-    data.examTotal = m_state.content.examList.count;
+    data.examTotal = m_state.content.exam.count;
     data.today = QDate::currentDate();
     data.imagesDir = m_state.paths.imagesDir;
 
