@@ -288,6 +288,28 @@ TEST_F(Run, RecordsAnswersAndFinishedRunsInTheLearnersPostOnly)
     EXPECT_EQ(haztest::readFile(progressPath()), before);
 }
 
+TEST_F(Run, AnAnswerIsOneRewriteThatLeavesTheFileOfOneUpdatePerField)
+{
+    // A file without CurrentTime: the fields before it are written, then the error.
+    writeProgress({learnerPost("Anna", {{"CurrentScenario", "5"}, {"CurrentScore", "7"}})});
+    QString text = QString::fromLatin1(haztest::readFile(progressPath()));
+    text.replace("FieldName=CurrentTime\r\n", "FieldName=CurrentTimeOld\r\n");
+    haztest::writeFile(progressPath(), text.toLatin1());
+    ScenarioRun &r = make(" user=Anna,mode=1");
+    r.start();
+    r.moveTo(2);
+    const QString oneByOne = progressPath() + ".single";
+    ASSERT_TRUE(QFile::copy(progressPath(), oneByOne));
+    haz::clsDataFile single;
+    single.setNonUniCodeMode(true);
+    ASSERT_TRUE(single.UpdateFieldPost(oneByOne, "CurrentScenario", 0, "5"));
+    ASSERT_TRUE(single.UpdateFieldPost(oneByOne, "CurrentRum", 0, "2"));
+
+    EXPECT_EQ(errorOf([&] { r.save(); }), haz::ErrPathFileAccess);
+    EXPECT_EQ(haztest::readFile(progressPath()), haztest::readFile(oneByOne));
+    EXPECT_EQ(runFields("Anna", 1), QStringList({"5", "2", "-1", "7"}));
+}
+
 TEST(CompletedLists, NewestFirstAndMinusOneIsEmpty)
 {
     EXPECT_EQ(clsRaridoUser::prependToList(7, "4,2"), "7,4,2");

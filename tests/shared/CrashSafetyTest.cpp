@@ -1,10 +1,10 @@
-// A process that keeps updating and appending learners in a progress file of 1,000
-// learners is killed at a random moment, again and again. After each kill the file
-// must read with every learner, every value must be the old or the new one, and the
-// next process must leave no temporary file of an earlier one behind.
-//
-// The scenario program's save after an answer belongs here too: a worker step that
-// answers through the scenario's progress recording, checked against the same model.
+// A process that keeps writing a progress file of 1,000 learners is killed at a random
+// moment, again and again. After each kill the file must read with every learner, the
+// values of the step that was cut must be all old or all new, every other value must
+// be as the steps before left it, and the next process must leave no temporary file
+// of an earlier one behind. Two writers: one that updates fields and appends learners
+// through the table store, and one that plays scenario runs and records every answer
+// (four fields in one write) and every finished run the way the scenario program does.
 
 #include "ProgressLayout.h"
 #include "TestEnvironment.h"
@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 
 namespace {
 
@@ -25,31 +26,40 @@ constexpr int Kills = 200;
 
 using Table = QList<QStringList>; // per post, the values of fields 1 .. n
 
+// One line of a worker: "A <name>" appends a learner, "U <post> <field> <value>"
+// writes one value, "W <post> <field>=<value> ..." writes several in one go.
 struct Step {
-    enum Kind { Update, Add } kind;
+    QString added;
     int post = 0;
-    int field = 0;
-    QString value;
+    QList<QPair<int, QString>> values;
 };
 
 Step parseStep(const QString &line)
 {
     const QStringList parts = line.split(u' ');
-    if (parts.value(0) == QLatin1String("A"))
-        return {Step::Add, 0, 0, parts.value(1)};
-    return {Step::Update, parts.value(1).toInt(), parts.value(2).toInt(), parts.value(3)};
+    Step step;
+    if (parts.value(0) == QLatin1String("A")) {
+        step.added = parts.value(1);
+        return step;
+    }
+    step.post = parts.value(1).toInt();
+    if (parts.value(0) == QLatin1String("U"))
+        step.values.append({parts.value(2).toInt(), parts.value(3)});
+    for (qsizetype i = 2; parts.value(0) == QLatin1String("W") && i < parts.size(); ++i)
+        step.values.append({parts[i].section(u'=', 0, 0).toInt(), parts[i].section(u'=', 1)});
+    return step;
 }
 
 void apply(Table &table, const Step &step, int fieldCount)
 {
-    if (step.kind == Step::Add) {
-        QStringList post{step.value};
+    if (!step.added.isEmpty()) {
+        QStringList post{step.added};
         while (post.size() < fieldCount)
             post << QStringLiteral("-1");
         table << post;
-    } else {
-        table[step.post][step.field] = step.value;
     }
+    for (const auto &[field, value] : step.values)
+        table[step.post][field] = value;
 }
 
 Table readTable(const QString &path, const QStringList &fields, bool &ok)
@@ -65,6 +75,27 @@ Table readTable(const QString &path, const QStringList &fields, bool &ok)
         table << post;
     }
     return table;
+}
+
+// "Learner 0" .. "Learner 999" with "-1" in every field but those `adjust` sets.
+Table writeLearners(const QString &folder, const std::function<void(QStringList &)> &adjust = {})
+{
+    const QStringList fields = haz::progress::fieldNames();
+    haz::clsDataFile file;
+    file.setNonUniCodeMode(true);
+    EXPECT_TRUE(file.createFileNHead(QStringLiteral("enprogress.ini"), folder, QStringLiteral("Users"), fields));
+    Table model;
+    for (int i = 0; i < Learners; ++i) {
+        QStringList post{QStringLiteral("Learner %1").arg(i)};
+        while (post.size() < fields.size())
+            post << QStringLiteral("-1");
+        if (adjust)
+            adjust(post);
+        EXPECT_TRUE(file.savePost(post));
+        model << post;
+    }
+    EXPECT_TRUE(file.exitFileWrite());
+    return model;
 }
 
 // Temporary files of processes other than `running`.
@@ -91,42 +122,32 @@ QStringList readLines(QProcess &worker, QByteArray &pending, int wanted)
     }
 }
 
-} // namespace
-
-TEST(CrashSafety, KilledWritersNeverLoseOrTearTheProgressFile)
+// Starts `program` with `arguments` and a seed `Kills` times, lets it announce up to
+// `mostSteps` steps and kills it; checks the file against `model` after each kill.
+void killAgainAndAgain(const QString &program, const QStringList &arguments, const QString &path, Table &model,
+                       int mostSteps)
 {
-    haztest::TestEnvironment env;
-    const QString folder = env.documentsFolder();
+    const QString folder = QFileInfo(path).absolutePath();
     const QStringList fields = haz::progress::fieldNames();
-    Table model;
-    {
-        haz::clsDataFile file;
-        file.setNonUniCodeMode(true);
-        ASSERT_TRUE(file.createFileNHead(QStringLiteral("enprogress.ini"), folder, QStringLiteral("Users"), fields));
-        for (int i = 0; i < Learners; ++i) {
-            QStringList post{QStringLiteral("Learner %1").arg(i)};
-            while (post.size() < fields.size())
-                post << QStringLiteral("-1");
-            ASSERT_TRUE(file.savePost(post));
-            model << post;
-        }
-        ASSERT_TRUE(file.exitFileWrite());
-    }
-    const QString path = QDir(folder).filePath(QStringLiteral("enprogress.ini"));
     QRandomGenerator random(20240613);
-
     int lastStepLanded = 0;
     for (int kill = 0; kill < Kills; ++kill) {
         QProcess worker;
-        worker.start(QStringLiteral(HAZ_TABLE_WORKER), {"churn", path, QString::number(random.generate())});
+        worker.start(program, arguments + QStringList{QString::number(random.generate())});
         ASSERT_TRUE(worker.waitForStarted());
+        const pid_t pid = pid_t(worker.processId());
+        ASSERT_GT(pid, 0);
         QByteArray pending;
         QStringList lines = readLines(worker, pending, 1);
         ASSERT_EQ(lines.value(0), QStringLiteral("S")) << worker.readAllStandardError().toStdString();
-        ASSERT_EQ(foreignTemporaries(folder, worker.processId()), QStringList()) << "after kill " << kill;
+        ASSERT_EQ(foreignTemporaries(folder, pid), QStringList()) << "after kill " << kill;
 
-        lines += readLines(worker, pending, int(random.bounded(1, 7)));
-        ::kill(pid_t(worker.processId()), SIGKILL);
+        lines += readLines(worker, pending, int(random.bounded(1, mostSteps + 1)));
+        // The last step announced runs for a random part of its time (or until the
+        // next one is announced): the kill lands anywhere inside a write.
+        worker.waitForReadyRead(int(random.bounded(0, 15)));
+        ASSERT_EQ(worker.state(), QProcess::Running) << worker.readAllStandardError().toStdString();
+        ::kill(pid, SIGKILL);
         ASSERT_TRUE(worker.waitForFinished());
         lines += readLines(worker, pending, 0);
         ASSERT_EQ(worker.exitStatus(), QProcess::CrashExit) << worker.readAllStandardError().toStdString();
@@ -146,9 +167,69 @@ TEST(CrashSafety, KilledWritersNeverLoseOrTearTheProgressFile)
             ++lastStepLanded;
         } else {
             ASSERT_EQ(onDisk.size(), model.size()) << "learners lost or torn after kill " << kill;
-            ASSERT_TRUE(onDisk == model) << "a value is neither old nor new after kill " << kill;
+            ASSERT_TRUE(onDisk == model) << "a value is neither old nor new after kill " << kill << ": "
+                                         << lines.last().toStdString();
         }
     }
+    testing::Test::RecordProperty("killsAfterTheStepLanded", lastStepLanded);
+}
+
+// Three rooms: from room 1, "1" leads on, "2" stays and anything else skips to room
+// 3; from room 2, "1" leads on and anything else back; in room 3, "1" finishes, "2"
+// stays and anything else starts over.
+void writeScenarioInstallation(const haztest::TestEnvironment &env)
+{
+    env.writeInstallFile(QStringLiteral("Lang.ini"), haztest::ansi(QStringLiteral("en\r\nEnglish\r\n")));
+    const auto table = [&](const QString &name, const QStringList &fields, const Table &rows) {
+        haz::clsDataFile file;
+        QDir(env.installFolder()).mkpath(QStringLiteral("ini"));
+        ASSERT_TRUE(file.createFileNHead(name, env.installFolder() + QStringLiteral("/ini"), name, fields));
+        for (const QStringList &row : rows)
+            ASSERT_TRUE(file.savePost(row));
+        ASSERT_TRUE(file.exitFileWrite());
+    };
+    table("captions.ini", {"ObjId", "Text", "Tooltip"}, {{"iniMyDoc", "progress", ""}, {"frmMain_caption", "Course", ""}});
+    table("scenario.ini", {"sc_id", "Namn", "Besk", "StartTid", "PoangMin", "PoangMax", "Logo", "Temp", "Vind"},
+          {{"1", "Spill", "", "480", "0", "9", "", "", ""}});
+    Table rooms, alternatives;
+    for (const QString room : {"1", "2", "3"}) {
+        rooms << QStringList{room, "1", "Question", "", "", "jn", "5", room == "1" ? "True" : "False", "", "1", "", "", "1", "1"};
+        for (const QString alternative : {"1", "2", "3"})
+            alternatives << QStringList{alternative, room, "1", "Alternative", alternative};
+    }
+    table("fraga.ini", {"RumID", "sc_id", "Fraga", "FragaLedtext", "Bild", "Typ", "eventAddtime", "StartFraga", "X",
+                        "Poang", "Status", "Infolank", "Fraga_Lines", "FragaLedtext_Lines"}, rooms);
+    table("svarsalt.ini", {"SvarsAltID", "RumID", "sc_id", "Namn", "Order"}, alternatives);
+    table("facit.ini", {"RumID", "sc_id", "Svar", "Action", "DialogText"},
+          {{"1", "1", "1", "R2", ""}, {"1", "1", "2", "R1", ""}, {"1", "1", "*", "R3", ""},
+           {"2", "1", "1", "R3", ""}, {"2", "1", "*", "R1", ""},
+           {"3", "1", "1", "finish", ""}, {"3", "1", "2", "R3", ""}, {"3", "1", "*", "R1", ""}});
+    table("bilder.ini", {"RumID", "sc_id", "Namn", "Order"}, {});
+}
+
+} // namespace
+
+TEST(CrashSafety, KilledWritersNeverLoseOrTearTheProgressFile)
+{
+    haztest::TestEnvironment env;
+    Table model = writeLearners(env.documentsFolder());
+    const QString path = QDir(env.documentsFolder()).filePath(QStringLiteral("enprogress.ini"));
+    killAgainAndAgain(QStringLiteral(HAZ_TABLE_WORKER), {"churn", path}, path, model, 6);
     EXPECT_GE(model.size(), Learners);
-    RecordProperty("killsAfterTheStepLanded", lastStepLanded);
+}
+
+TEST(CrashSafety, KilledScenarioRunsKeepEachAnswerWholeAndOtherLearnersUntouched)
+{
+    haztest::TestEnvironment env;
+    writeScenarioInstallation(env);
+    // Every learner has a run of scenario 1 prepared in each mode.
+    Table model = writeLearners(env.documentsFolder(), [](QStringList &post) {
+        for (int mode = 1; mode <= 3; ++mode)
+            post[haz::progress::position(haz::progress::scenarioFields(mode).scenario) - 1] = QStringLiteral("1");
+    });
+    const Table start = model;
+    const QString path = QDir(env.documentsFolder()).filePath(QStringLiteral("enprogress.ini"));
+    killAgainAndAgain(QStringLiteral(HAZ_SCENARIO_WORKER), {env.installFolder()}, path, model, 3);
+    EXPECT_EQ(model.size(), Learners);
+    EXPECT_NE(model, start);
 }

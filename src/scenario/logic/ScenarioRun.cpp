@@ -6,6 +6,8 @@
 #include "ProgressLayout.h"
 #include "RuntimeError.h"
 
+#include <QFileInfo>
+
 namespace scenario {
 
 using haz::RuntimeError;
@@ -57,6 +59,8 @@ StartView ScenarioRun::start()
     if (!m_state.userPostNr)
         throw RuntimeError(haz::ErrSubscript, QStringLiteral("The progress file %1 has no learner named \"%2\"")
                                                   .arg(m_user.progressFilePath(), user));
+    // A save cut short by a crash leaves its temporary copy beside the file.
+    haz::platform::removeStaleTemporaryFiles(QFileInfo(m_user.progressFilePath()).absolutePath());
     qint16 numbers[4];
     for (int i = 0; i < 4; ++i) {
         try {

@@ -41,8 +41,10 @@ QStringList clsRaridoUser::getObjTexts(const QList<int> &positions)
     haz::clsDataFile file;
     file.setNonUniCodeMode(true);
     m_state.userPostNr.reset();
+    m_fieldsRead.clear();
     if (!file.readData(progressFilePath()))
         return {};
+    m_fieldsRead = file.fieldNames();
     const haz::FindResult found = file.findPosts(QStringLiteral("UserName"), GenericSubs::getCmdUser(m_arguments));
     if (found.isOneDimensional() || found.matchCount() < 1)
         return {};
@@ -61,14 +63,24 @@ bool clsRaridoUser::write(const QList<Change> &changes)
     if (!m_state.userPostNr)
         return false;
     const QString path = progressFilePath();
+    // All fields in one rewrite, so that a crash never leaves half an answer. Writing
+    // stops at the first field the file does not have, as one update after the other
+    // would, so the file is the same either way.
+    QList<haz::clsDataFile::FieldValue> fields;
+    for (const Change &change : changes) {
+        if (!m_fieldsRead.contains(change.field, Qt::CaseInsensitive))
+            break;
+        fields.append({change.field, change.value});
+    }
     haz::clsDataFile file;
     file.setNonUniCodeMode(true);
-    for (const Change &change : changes) {
-        if (!file.UpdateFieldPost(path, change.field, *m_state.userPostNr, change.value))
-            throw haz::RuntimeError(file.lastErrorNumber() ? file.lastErrorNumber() : haz::ErrPathFileAccess,
-                                    QStringLiteral("Could not save %1 in the progress file %2 %3")
-                                        .arg(change.field, path, file.lastErrorText()).trimmed());
-    }
+    QList<bool> written = fields.isEmpty() ? QList<bool>() : file.UpdateFieldsPost(path, *m_state.userPostNr, fields);
+    written.resize(changes.size(), false);
+    const qsizetype failed = written.indexOf(false);
+    if (failed >= 0)
+        throw haz::RuntimeError(file.lastErrorNumber() ? file.lastErrorNumber() : haz::ErrPathFileAccess,
+                                QStringLiteral("Could not save %1 in the progress file %2 %3")
+                                    .arg(changes.at(failed).field, path, file.lastErrorText()).trimmed());
     return true;
 }
 

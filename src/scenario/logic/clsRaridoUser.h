@@ -2,7 +2,8 @@
 // The learner's record in the progress file, as the scenario program uses it: the
 // fields of the run in progress are read by position and written by name, after
 // every answer; a finished scenario is put at the front of the mode's completed
-// lists. The user name and the mode come from the argument string on every call.
+// lists. The fields of one answer, or of one finish, are written in one rewrite.
+// The user name and the mode come from the argument string on every call.
 //
 // Nothing is ever written into a post other than the learner's own: every write
 // looks the learner up again first, and writes nothing when the post is not there.
@@ -28,9 +29,9 @@ public:
     // Several fields from one reading of the file; empty list as getObjText.
     QStringList getObjTexts(const QList<int> &positions);
 
-    // Writes scenario, room, clock and score of the mode. False when nothing was
-    // written (no mode 1 .. 3, or no post of the learner); a write that fails is a
-    // RuntimeError.
+    // Writes scenario, room, clock and score of the mode in one rewrite of the file.
+    // False when nothing was written (no mode 1 .. 3, or no post of the learner); a
+    // write that fails is a RuntimeError.
     bool updateObjText();
     // Records the finished scenario: the four run fields become "-1", the scenario
     // and score go to the front of the completed lists and, for the exercise and the
@@ -49,6 +50,7 @@ private:
     bool write(const QList<Change> &changes);
 
     RunState &m_state;
+    QStringList m_fieldsRead; // of the last reading of the file
     QString m_arguments;
     QString m_installFolder;
 };

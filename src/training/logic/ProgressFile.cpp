@@ -299,17 +299,21 @@ SaveOutcome saveLearnerProgress(const QString &userFile, const QString &name,
     const auto slot = findLearnerSlot(file, name);
     if (!slot)
         return SaveOutcome::NotWritten;
-    bool failureShown = false;
-    for (const SavedField &field : savedFields(progress, selectedTab)) {
-        haz::clsDataFile writer;
-        if (!ansi(writer).UpdateFieldPost(userFile, field.name, *slot, field.value) && !failureShown) {
-            messages.show(QStringLiteral("Could not save setting for user"));
-            failureShown = true;
-        }
+    // One rewrite of the file instead of one per field; the file and the results are
+    // those of the single updates, and the bar steps through once the file is written.
+    const QList<SavedField> fields = savedFields(progress, selectedTab);
+    QList<haz::clsDataFile::FieldValue> values;
+    for (const SavedField &field : fields)
+        values.append({field.name, field.value});
+    haz::clsDataFile writer;
+    const QList<bool> written = ansi(writer).UpdateFieldsPost(userFile, *slot, values);
+    const bool failed = written.contains(false);
+    if (failed)
+        messages.show(QStringLiteral("Could not save setting for user"));
+    for (const SavedField &field : fields)
         if (field.countsAsStep && step)
             step();
-    }
-    return failureShown ? SaveOutcome::PartlySaved : SaveOutcome::Saved;
+    return failed ? SaveOutcome::PartlySaved : SaveOutcome::Saved;
 }
 
 } // namespace training::progress

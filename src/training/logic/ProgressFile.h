@@ -83,9 +83,10 @@ struct SavedField {
 };
 QList<SavedField> savedFields(const LearnerProgress &progress, qint32 selectedTab);
 
-// Writes the 29 fields of the learner's post, one update each, calling `step` after
-// each update that counts. A failed update is reported once with "Could not save
-// setting for user" and the other fields are still written. A platform error (a
+// Writes the 29 fields of the learner's post in one rewrite that leaves the file one
+// update per field would, then calls `step` once for each field that counts. Fields
+// that could not be written are reported once with "Could not save setting for user"
+// and the other fields are still written. A platform error (a
 // locked or read-only file) ends the save; it is reported once by the caller.
 // Nothing is written when the file cannot be read or holds no post of that name.
 enum class SaveOutcome { Saved, PartlySaved, NotWritten };

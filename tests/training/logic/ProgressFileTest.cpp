@@ -190,12 +190,23 @@ TEST_F(ProgressFileTest, FailedFieldsAreReportedOnceAndTheOthersStillWritten)
 
     LearnerProgress anna;
     anna.subjects[Ide].quizPos = 8;
+    anna.tak.quizCorr = 3;
+    // The file the save must leave: one update per field, failures and all.
+    const QString oneByOne = userFile + QStringLiteral(".single");
+    ASSERT_TRUE(QFile::copy(userFile, oneByOne));
+    for (const progress::SavedField &saved : progress::savedFields(anna, 1)) {
+        haz::clsDataFile single;
+        single.setNonUniCodeMode(true);
+        single.UpdateFieldPost(oneByOne, saved.name, 0, saved.value);
+    }
+
     int steps = 0;
     EXPECT_EQ(progress::saveLearnerProgress(userFile, QStringLiteral("Anna"), anna, 1, messages, [&] { ++steps; }),
               progress::SaveOutcome::PartlySaved);
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Could not save setting for user")});
     EXPECT_EQ(steps, haz::progress::saveSteps());
     EXPECT_EQ(field(QStringLiteral("ideQuizPos"), QStringLiteral("Anna")), "8");
+    EXPECT_EQ(haztest::readFile(userFile), haztest::readFile(oneByOne));
 }
 
 TEST_F(ProgressFileTest, ReadOnlyFileIsLeftIntact)
