@@ -2,7 +2,7 @@
 
 #include "Conversions.h"
 #include "RuntimeError.h"
-#include "VerandelPropertyStore.h"
+#include "Twips.h"
 
 #include <QChildEvent>
 #include <QDialog>
@@ -56,86 +56,13 @@ private:
 
 namespace {
 
-qint16 int16From(const QVariant &v)
+// A small or large change: at least 1 and within 16 bits.
+qint16 checkedChange(qint32 change)
 {
-    switch (v.typeId()) {
-    case QMetaType::QString:
-        return conv::toInt16(v.toString());
-    case QMetaType::QByteArray:
-        return conv::toInt16(QString::fromUtf8(v.toByteArray()));
-    case QMetaType::Bool:
-        return v.toBool() ? -1 : 0;
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return conv::narrowToInt16(conv::roundHalfEven(v.toDouble()));
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::LongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-        return conv::narrowToInt16(v.toLongLong());
-    case QMetaType::ULongLong:
-        if (v.toULongLong() > 32767u)
-            throw RuntimeError(haz::ErrOverflow);
-        return qint16(v.toULongLong());
-    default:
-        throw RuntimeError(haz::ErrTypeMismatch);
-    }
-}
-
-bool boolFrom(const QVariant &v)
-{
-    switch (v.typeId()) {
-    case QMetaType::QString:
-        return conv::toBool(v.toString());
-    case QMetaType::QByteArray:
-        return conv::toBool(QString::fromUtf8(v.toByteArray()));
-    case QMetaType::Bool:
-        return v.toBool();
-    default:
-        return int16From(v) != 0;
-    }
-}
-
-// A colour number is 0x00BBGGRR, as stored forms of the classic controls keep it.
-QColor colourFromNumber(qint64 n)
-{
-    if (n < 0 || n > 0xFFFFFF)
+    const qint16 value = conv::narrowToInt16(change);
+    if (value < 1)
         throw RuntimeError(haz::ErrInvalidPropertyValue);
-    return QColor(int(n & 0xFF), int((n >> 8) & 0xFF), int((n >> 16) & 0xFF));
-}
-
-QColor colourFrom(const QVariant &v)
-{
-    switch (v.typeId()) {
-    case QMetaType::QColor: {
-        const QColor c = v.value<QColor>();
-        if (!c.isValid())
-            throw RuntimeError(haz::ErrInvalidPropertyValue);
-        return c;
-    }
-    case QMetaType::QString:
-    case QMetaType::QByteArray: {
-        const QString text = v.toString().trimmed();
-        const QColor named(text);
-        if (named.isValid())
-            return named;
-        return colourFromNumber(conv::toInt32(text));
-    }
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::LongLong:
-        return colourFromNumber(v.toLongLong());
-    default:
-        throw RuntimeError(haz::ErrTypeMismatch);
-    }
+    return value;
 }
 
 } // namespace
@@ -174,7 +101,7 @@ Verandel::~Verandel() = default;
 
 int Verandel::toPixels(int twips)
 {
-    return int(std::lround(double(twips) / TwipsPerPixel));
+    return int(std::lround(double(twips) / haz::TwipsPerPixel));
 }
 
 QScrollBar *Verandel::scrollBar() const
@@ -327,9 +254,7 @@ qint16 Verandel::SmallChange() const
 
 void Verandel::setSmallChange(qint32 iChange)
 {
-    const qint16 change = conv::narrowToInt16(iChange);
-    if (change < 1)
-        throw RuntimeError(haz::ErrInvalidPropertyValue);
+    const qint16 change = checkedChange(iChange);
     if (change == SmallChange())
         return;
     m_bar->setSingleStep(change);
@@ -344,9 +269,7 @@ qint16 Verandel::LargeChange() const
 
 void Verandel::setLargeChange(qint32 iChange)
 {
-    const qint16 change = conv::narrowToInt16(iChange);
-    if (change < 1)
-        throw RuntimeError(haz::ErrInvalidPropertyValue);
+    const qint16 change = checkedChange(iChange);
     if (change == LargeChange())
         return;
     m_bar->setPageStep(change);
@@ -378,7 +301,7 @@ void Verandel::setMax(qint32 lMax)
 
 int Verandel::ScaleWidth() const
 {
-    return twipsWidth() - m_bar->width() * TwipsPerPixel - ScaleWidthMargin;
+    return twipsWidth() - m_bar->width() * haz::TwipsPerPixel - ScaleWidthMargin;
 }
 
 void Verandel::setTwipsGeometry(int left, int top, int width, int height)
@@ -392,19 +315,19 @@ int Verandel::twipsWidth() const
 {
     if (m_twipsSize.isValid() && toPixels(m_twipsSize.width()) == width())
         return m_twipsSize.width();
-    return width() * TwipsPerPixel;
+    return width() * haz::TwipsPerPixel;
 }
 
 int Verandel::twipsHeight() const
 {
     if (m_twipsSize.isValid() && toPixels(m_twipsSize.height()) == height())
         return m_twipsSize.height();
-    return height() * TwipsPerPixel;
+    return height() * haz::TwipsPerPixel;
 }
 
 int Verandel::innerTwipsHeight() const
 {
-    return twipsHeight() - (height() - contentsRect().height()) * TwipsPerPixel;
+    return twipsHeight() - (height() - contentsRect().height()) * haz::TwipsPerPixel;
 }
 
 void Verandel::Scroll(qint32 iTop, qint32 iHeight)
@@ -440,9 +363,9 @@ void Verandel::Set_MaxScroll()
     for (qsizetype i = 0; i < controls.size(); ++i) {
         const QWidget *control = controls[i];
         const QWidget *previous = controls[i > 0 ? i - 1 : 0];
-        const qint64 top = qint64(control->y()) * TwipsPerPixel;
-        if (top >= qint64(previous->y()) * TwipsPerPixel)
-            max = top - inner + qint64(control->height()) * TwipsPerPixel + m_whiteSpace;
+        const qint64 top = qint64(control->y()) * haz::TwipsPerPixel;
+        if (top >= qint64(previous->y()) * haz::TwipsPerPixel)
+            max = top - inner + qint64(control->height()) * haz::TwipsPerPixel + m_whiteSpace;
     }
     // Content that fits leaves nothing to scroll (a Max below Min would let the bar move
     // the widgets down); content taller than the bar can hold scrolls as far as it can.
@@ -470,30 +393,6 @@ void Verandel::ShowAboutBox()
     layout->addWidget(text);
     layout->addWidget(buttons);
     about.exec();
-}
-
-void Verandel::readProperties(const VerandelPropertyStore &store)
-{
-    setBackColor(colourFrom(store.readProperty(QStringLiteral("BackColor"), defaultBackColor())));
-    setMin(int16From(store.readProperty(QStringLiteral("Min"), DefaultMin)));
-    setMax(int16From(store.readProperty(QStringLiteral("Max"), DefaultMax)));
-    setValue(int16From(store.readProperty(QStringLiteral("Value"), DefaultValue)));
-    setBorderStyle(int16From(store.readProperty(QStringLiteral("BorderStyle"), int(bdrSingle))));
-    setMatchBackColor(boolFrom(store.readProperty(QStringLiteral("MatchBackColor"), true)));
-    setWhiteSpace(int16From(store.readProperty(QStringLiteral("WhiteSpace"), 0)));
-    setEnabled(boolFrom(store.readProperty(QStringLiteral("Enabled"), true)));
-}
-
-void Verandel::writeProperties(VerandelPropertyStore &store) const
-{
-    store.writeProperty(QStringLiteral("BackColor"), BackColor(), defaultBackColor());
-    store.writeProperty(QStringLiteral("Min"), int(Min()), DefaultMin);
-    store.writeProperty(QStringLiteral("Max"), int(Max()), DefaultMax);
-    store.writeProperty(QStringLiteral("Value"), int(Value()), DefaultValue);
-    store.writeProperty(QStringLiteral("BorderStyle"), int(BorderStyle()), int(bdrSingle));
-    store.writeProperty(QStringLiteral("MatchBackColor"), MatchBackColor(), true);
-    store.writeProperty(QStringLiteral("WhiteSpace"), int(WhiteSpace()), 0);
-    store.writeProperty(QStringLiteral("Enabled"), Enabled(), true);
 }
 
 bool Verandel::event(QEvent *e)

@@ -42,7 +42,6 @@ public:
     enum BorderType { bdrnone = 0, bdrSingle = 1 };
     Q_ENUM(BorderType)
 
-    static constexpr int TwipsPerPixel = 15;
     static constexpr int ScrollBarWidthPixels = 17;
     // Room kept free between the usable width and the scroll bar.
     static constexpr int ScaleWidthMargin = 100;

@@ -42,14 +42,23 @@ bool hasLineBreak(const QString &value)
     return value.contains(u'\n') || value.contains(u'\r');
 }
 
-QByteArray readWholeFile(const QString &path)
+namespace {
+// Opens `file` for reading; a file that cannot be opened or is too large to read
+// is a RuntimeError.
+void openForReading(QFile &file)
 {
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw RuntimeError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied
                                                                         : ErrPathFileAccess);
     if (file.size() > MaxFileBytes)
         throw RuntimeError(ErrPathFileAccess, TooLargeText);
+}
+} // namespace
+
+QByteArray readWholeFile(const QString &path)
+{
+    QFile file(path);
+    openForReading(file);
     QByteArray bytes = file.readAll();
     if (bytes.size() > MaxFileBytes || file.error() != QFileDevice::NoError)
         throw RuntimeError(ErrPathFileAccess, bytes.size() > MaxFileBytes ? TooLargeText : file.errorString());
@@ -61,11 +70,7 @@ QString readDecoded(const QString &path, codec::Encoding encoding)
     if (encoding == codec::Encoding::Utf16)
         return codec::decode(readWholeFile(path), encoding);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied
-                                                                        : ErrPathFileAccess);
-    if (file.size() > MaxFileBytes)
-        throw RuntimeError(ErrPathFileAccess, TooLargeText);
+    openForReading(file);
     QString text;
     text.reserve(file.size());
     constexpr qint64 Piece = 1 << 20;

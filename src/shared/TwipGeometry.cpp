@@ -29,8 +29,8 @@ TwipRect geometry(const QWidget *widget)
         const QRect t = widget->property(TwipsProperty).toRect();
         return {t.x(), t.y(), t.width(), t.height()};
     }
-    return {pixels.x() * PerPixel, pixels.y() * PerPixel, pixels.width() * PerPixel,
-            pixels.height() * PerPixel};
+    return {pixelsToTwips(pixels.x()), pixelsToTwips(pixels.y()), pixelsToTwips(pixels.width()),
+            pixelsToTwips(pixels.height())};
 }
 
 void CopyPosProperties(const QWidget *source, QWidget *destination)

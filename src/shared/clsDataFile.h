@@ -123,6 +123,7 @@ private:
     bool readPosts(TableLines &lines, const QString &text);
     int fieldColumn(const QString &name) const;
     bool refuseLineBreaks(const QStringList &values, qsizetype count);
+    bool acceptsPost(const QStringList &values);
     void writeLines(const QStringList &lines);
     QStringList postLines(const QStringList &values) const;
     void dropPostTable();

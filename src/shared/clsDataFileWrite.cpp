@@ -94,7 +94,9 @@ bool clsDataFile::createFileNHead(const QString &name, const QString &folder, co
     return true;
 }
 
-bool clsDataFile::savePost(const QStringList &values)
+// Whether `values` may become post number m_postCounter of a table of
+// m_writeFieldCount fields; when not, the reason is noted.
+bool clsDataFile::acceptsPost(const QStringList &values)
 {
     if (values.size() < m_writeFieldCount) {
         m_lastErrorText = TooFewText;
@@ -106,6 +108,13 @@ bool clsDataFile::savePost(const QStringList &values)
         noteError(TableFullText, ErrOverflow);
         return false;
     }
+    return true;
+}
+
+bool clsDataFile::savePost(const QStringList &values)
+{
+    if (!acceptsPost(values))
+        return false;
     if (!m_writeStream || !m_writeStream->isOpen()) {
         noteError(standardDescription(ErrObjectNotSet), ErrObjectNotSet);
         return false;
@@ -192,17 +201,8 @@ bool clsDataFile::addPost(const QString &path, const QStringList &values)
     TableLines &lines = source.lines;
     m_writeFieldCount = m_numFields;
     m_postCounter = readPosts(lines, text) ? m_numPosts : 0;
-    if (values.size() < m_writeFieldCount) {
-        m_lastErrorText = TooFewText;
+    if (!acceptsPost(values))
         return false;
-    }
-    if (refuseLineBreaks(values, m_writeFieldCount))
-        return false;
-
-    if (m_postCounter > MaxPostNumber) {
-        noteError(TableFullText, ErrOverflow);
-        return false;
-    }
 
     // A UTF-16 file cut in the middle of a character would shift every byte we add.
     QByteArray post;

@@ -45,6 +45,15 @@ TEST(Captions, ScenarioLookupReadsAnewAndNeverTalks)
     EXPECT_EQ(captions.getObjText("missing"), QString());
     write("Changed");
     EXPECT_EQ(captions.getObjText("btnOk"), "Changed");
+    // The text is the field after the identifier, whatever its name; a table without
+    // an identifier field has no texts.
+    const auto writeFields = [&](const QStringList &fields) {
+        env.writeInstallFile("ini/captions.ini", haztest::utf16(tableText("Captions", fields, {{"btnOk", "By place"}})));
+    };
+    writeFields({"OBJID", "Caption"});
+    EXPECT_EQ(captions.getObjText("btnOk"), "By place");
+    writeFields({"Name", "Text"});
+    EXPECT_EQ(captions.getObjText("btnOk"), QString());
     EXPECT_EQ(clsCaptions(env.installFolder() + "/nowhere").getObjText("btnOk"), QString());
 }
 

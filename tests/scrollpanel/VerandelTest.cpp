@@ -2,6 +2,7 @@
 #include "Verandel.h"
 
 #include "RuntimeError.h"
+#include "Twips.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -25,7 +26,7 @@ using haztest::errorOf;
 
 int topTwips(const QWidget *w)
 {
-    return w->y() * Verandel::TwipsPerPixel;
+    return w->y() * haz::TwipsPerPixel;
 }
 
 // A host window with a 4800 x 2000 twip panel on it.
@@ -138,7 +139,7 @@ TEST_F(VerandelTest, ScrollBringsARegionIntoView)
 
 TEST_F(VerandelTest, ScaleWidthLeavesRoomForTheScrollBar)
 {
-    ASSERT_EQ(panel->scrollBar()->width() * Verandel::TwipsPerPixel, 255);
+    ASSERT_EQ(panel->scrollBar()->width() * haz::TwipsPerPixel, 255);
     EXPECT_EQ(panel->ScaleWidth(), 4445);
     EXPECT_EQ(panel->property("ScaleWidth").toInt(), 4445);
 }

@@ -48,23 +48,11 @@ public:
     QString text(int post, int field) const { return m_posts.at(field + 1, post); }
     qint16 number(int post, int field) const
     {
-        const QString value = text(post, field);
-        try {
-            return haz::conv::toInt16(value);
-        } catch (const haz::RuntimeError &e) {
-            throw haz::RuntimeError(e.number(), QStringLiteral("%1: field %2 of post %3 (\"%4\") is not a number")
-                                                    .arg(m_name).arg(field).arg(text(post, 0), value));
-        }
+        return converted(post, field, haz::conv::toInt16, QStringLiteral("a number"));
     }
     bool boolean(int post, int field) const
     {
-        const QString value = text(post, field);
-        try {
-            return haz::conv::toBool(value);
-        } catch (const haz::RuntimeError &e) {
-            throw haz::RuntimeError(e.number(), QStringLiteral("%1: field %2 of post %3 (\"%4\") is not True or False")
-                                                    .arg(m_name).arg(field).arg(text(post, 0), value));
-        }
+        return converted(post, field, haz::conv::toBool, QStringLiteral("True or False"));
     }
     // Every post (1-based) whose given number field equals the value.
     void forEachWith(int field, qint16 value, const std::function<void(int)> &visit) const
@@ -75,6 +63,21 @@ public:
     }
 
 private:
+    // A field's value through `convert`; a value it refuses names the table, field and post.
+    template <typename T>
+    T converted(int post, int field, T (*convert)(QStringView), const QString &expected) const
+    {
+        const QString value = text(post, field);
+        try {
+            return convert(value);
+        } catch (const haz::RuntimeError &e) {
+            throw haz::RuntimeError(e.number(), QStringLiteral("%1: field %2 of post %3 (\"%4\") is not %5")
+                                                    .arg(m_name)
+                                                    .arg(field)
+                                                    .arg(text(post, 0), value, expected));
+        }
+    }
+
     QString m_name;
     haz::clsDataFile m_table;
     haz::FindResult m_posts;

@@ -1,5 +1,6 @@
 #include "clsCaptions.h"
 
+#include "Captions.h"
 #include "Conversions.h"
 #include "Platform.h"
 #include "RuntimeError.h"
@@ -25,10 +26,9 @@ QHash<QString, QString> clsCaptions::getObjTexts(const QStringList &ids) const
         return texts;
     try {
         for (const QString &id : ids) {
-            // Field 1 is the identifier and field 2 the text, whatever their names.
-            const haz::FindResult found = table.findPosts(QStringLiteral("objID"), id);
-            if (haz::conv::trimBlanks(found.at(2, 1)) == id)
-                texts.insert(id, haz::conv::expandLineBreaks(found.at(3, 1)));
+            // Field 2 is the text, whatever its name.
+            if (const auto found = haz::searchCaption(table, id))
+                texts.insert(id, haz::conv::expandLineBreaks(found->at(3, 1)));
         }
     } catch (const haz::RuntimeError &) {
         // A table without the identifier field has no texts for us.
