@@ -44,22 +44,21 @@ RunFields fieldsOf(const LearnerPost &post, const haz::progress::ScenarioFields 
 // Writes the four fields; all are tried, the result says whether all were written.
 bool writeFields(const QString &userFile, qint32 slot, int mode, const RunFields &values)
 {
+    // One rewrite for the four fields, so that a crash never leaves a new scenario
+    // with the room or time of an old run.
     const haz::progress::ScenarioFields names = haz::progress::scenarioFields(mode);
-    bool ok = true;
-    const auto write = [&](const QString &field, const QString &value) {
-        haz::clsDataFile file;
-        file.setNonUniCodeMode(true);
-        try {
-            ok = file.UpdateFieldPost(userFile, field, slot, value) && ok;
-        } catch (const haz::RuntimeError &) {
-            ok = false;
-        }
-    };
-    write(names.scenario, values.scenario);
-    write(names.room, values.room);
-    write(names.time, values.time);
-    write(names.score, values.score);
-    return ok;
+    haz::clsDataFile file;
+    file.setNonUniCodeMode(true);
+    try {
+        const QList<bool> results = file.UpdateFieldsPost(userFile, slot,
+                                                          {{names.scenario, values.scenario},
+                                                           {names.room, values.room},
+                                                           {names.time, values.time},
+                                                           {names.score, values.score}});
+        return results.size() == 4 && !results.contains(false);
+    } catch (const haz::RuntimeError &) {
+        return false; // reported by the caller as a failed write
+    }
 }
 
 RunFields freshRun(qint16 id)
