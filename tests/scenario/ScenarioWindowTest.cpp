@@ -2,8 +2,11 @@
 #include "MessageService.h"
 #include "PageView.h"
 #include "PictureBox.h"
+#include "QuestionLayout.h"
 #include "ScenarioFixture.h"
 #include "ScenarioProgram.h"
+#include "ScenarioTables.h"
+#include "Twips.h"
 #include "TwipGeometry.h"
 #include "Verandel.h"
 #include "frmMain.h"
@@ -212,4 +215,42 @@ TEST_F(Window, EnterAnswersOnlyOnceAChoiceWasMadeAndTheRangeReachesTheButton)
     click("optSvar(2)");
     QTest::keyClick(program->mainWindow(), Qt::Key_Return);
     EXPECT_EQ(question(), "What do you do first?\nChoose two");
+}
+
+// Every question of the sample course, reached room by room from each start room, fits
+// its labels: a heading wrapped to more lines than its row says would run into the hint.
+TEST_F(Window, EverySampleQuestionFitsTheLinesItsRowGivesIt)
+{
+    const QString course = QStringLiteral(HAZ_COURSE_INSTALL_DIR);
+    const ScenarioFiles files(course);
+    int shown = 0;
+    for (qint16 id = 1; id <= 3; ++id) {
+        QList<qint16> rooms{clsFraga::getStartUpFraga(files, id)};
+        for (qsizetype i = 0; i < rooms.size(); ++i) {
+            for (const clsFacit &row : clsFacit::getFacits(files, id, rooms.at(i))) {
+                const qint16 target = row.Action.mid(1).toShort();
+                if (row.Action.startsWith(u'R', Qt::CaseInsensitive) && !rooms.contains(target))
+                    rooms << target;
+            }
+        }
+        for (const qint16 room : rooms) {
+            SCOPED_TRACE("scenario " + std::to_string(id) + ", room " + std::to_string(room));
+            writeProgress({learnerPost(QStringLiteral("Anna"),
+                                       {{"CurrentScenario", QString::number(id)}, {"CurrentRum", QString::number(room)}})});
+            program.reset();
+            program = std::make_unique<ScenarioProgram>(QStringLiteral(" user=Anna,mode=1"), messages,
+                                                         [this](int code) { exitCode = code; }, course);
+            ASSERT_EQ(program->start(), ScenarioProgram::StartResult::Started);
+            ++shown;
+            for (const auto &[name, lineTwips] : {std::pair{"lblFragaNamn", QuestionLineHeight},
+                                                  std::pair{"lblFragaLedtext", HintLineHeight}}) {
+                const QLabel *label = control<QLabel>(name);
+                const int needed = qRound(double(label->heightForWidth(label->width()))
+                                          / QFontMetrics(label->font()).lineSpacing());
+                const int given = label->height() / haz::twipsToPixels(lineTwips);
+                EXPECT_LE(needed, given) << name << ": " << qPrintable(label->text());
+            }
+        }
+    }
+    EXPECT_GT(shown, 12) << "rooms beyond the start rooms";
 }

@@ -8,10 +8,12 @@
 #include "RuntimeError.h"
 #include "clsDataFile.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QLabel>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 
@@ -96,6 +98,20 @@ TEST_F(LearnerTest, ATypedNameIsTakenAsTypedNotAsALikeListedName)
     QTest::mouseClick(dialog->findChild<QPushButton *>("userChooseOk"), Qt::LeftButton);
     EXPECT_EQ(state->learner.currentUser, "Bo");
     EXPECT_EQ(storedNames(), (QStringList{"Anna", "Bob", "anna", "Bo"}));
+
+    // A full listed name typed, then Enter while the offered names are up: signed in.
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    dialog = program->userChoose();
+    QApplication::setActiveWindow(dialog);
+    box = dialog->findChild<QComboBox *>("userCmb");
+    box->setFocus();
+    QTest::keyClicks(box->lineEdit(), "Bob");
+    QAbstractItemView *offered = box->completer()->popup();
+    ASSERT_TRUE(offered->isVisible());
+    QTest::keyClick(offered, Qt::Key_Return);
+    EXPECT_EQ(state->learner.currentUser, "Bob");
+    EXPECT_FALSE(state->learner.isNewUser);
+    EXPECT_FALSE(dialog->isVisible());
 }
 
 TEST_F(LearnerTest, BlanksAroundANameAreDropped)

@@ -97,7 +97,7 @@ void ScenarioProgram::buildWindow(const StartView &view)
     w.statusLabel()->setText(text("lblScenarioStatus"));
     m_scene->setTooltips(text("MouseOverImgLeft"), text("MouseOverImgCenter"), text("MouseOverImgRight"));
     QObject::connect(m_panel, &QuestionPanel::answerPressed, m_panel, [this] { answer(); });
-    QObject::connect(m_panel, &QuestionPanel::infoPressed, m_panel, [this] { info()->showWithoutWaiting(); });
+    QObject::connect(m_panel, &QuestionPanel::infoPressed, m_panel, [this] { info()->showWithoutWaiting(m_main.get()); });
     QObject::connect(w.exitButton(), &QPushButton::clicked, w.exitButton(), [this] { leave(); });
     w.onClosedByFrame = [this] { closedByFrame(); };
     w.onEnter = [this] {
@@ -114,6 +114,9 @@ void ScenarioProgram::buildWindow(const StartView &view)
     w.clockLabel()->setText(m_run.clockText());
     w.placeOnScreen();
     w.show();
+    // The first question's page was shown before the main window had its place.
+    if (m_info && m_info->isVisible())
+        m_info->placeBeside(w);
 }
 
 frmWebinfo *ScenarioProgram::info()
@@ -134,7 +137,7 @@ void ScenarioProgram::showQuestion(const RoomView &room)
     m_panel->showQuestion(room, m_run.files());
     if (!haz::conv::trimBlanks(room.question.Infolank).isEmpty()) {
         info()->browser()->navigate(m_run.files().html(room.question.Infolank));
-        info()->showWithoutWaiting();
+        info()->showWithoutWaiting(m_main.get());
     }
 }
 

@@ -1,10 +1,12 @@
 #include "frmWebinfo.h"
 
+#include "InfoPlacement.h"
 #include "PageView.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
 #include <QResizeEvent>
+#include <QScreen>
 
 namespace scenario {
 
@@ -19,10 +21,23 @@ frmWebinfo::frmWebinfo(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Windo
     resize(haz::twipsToPixels(InnerWidthTwips), haz::twipsToPixels(InnerHeightTwips));
 }
 
-void frmWebinfo::showWithoutWaiting()
+void frmWebinfo::showWithoutWaiting(const QWidget *mainWindow)
 {
+    if (!isVisible() && mainWindow && mainWindow->isVisible())
+        placeBeside(*mainWindow);
     show();
     raise();
+}
+
+void frmWebinfo::placeBeside(const QWidget &mainWindow)
+{
+    const QScreen *screen = mainWindow.screen();
+    if (!screen)
+        return;
+    const QSize frameExtra = frameGeometry().size() - size();
+    const QRect placed = infoBesideMain(mainWindow.frameGeometry(), frameGeometry().size(), screen->availableGeometry());
+    resize(placed.size() - frameExtra);
+    move(placed.topLeft());
 }
 
 void frmWebinfo::closeEvent(QCloseEvent *event)
@@ -35,12 +50,8 @@ void frmWebinfo::closeEvent(QCloseEvent *event)
 void frmWebinfo::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    // The browser follows the window, leaving the margins the window's frame takes.
-    const QSize outer = frameGeometry().size().expandedTo(size()) * haz::TwipsPerPixel;
-    const QSize inner = size();
-    const int width = std::max(0, haz::twipsToPixels(outer.width() - BrowserWidthMargin));
-    const int height = std::max(0, haz::twipsToPixels(outer.height() - BrowserHeightMargin));
-    m_browser->resize(std::min(width, inner.width()), std::min(height, inner.height()));
+    // The page fills the window: no grey band under it, whatever the frame takes.
+    m_browser->setGeometry(rect());
 }
 
 } // namespace scenario

@@ -16,14 +16,14 @@ class frmWebinfo : public QWidget {
 public:
     static constexpr int InnerWidthTwips = 9975;
     static constexpr int InnerHeightTwips = 5520;
-    static constexpr int BrowserWidthMargin = 350;
-    static constexpr int BrowserHeightMargin = 750;
 
     explicit frmWebinfo(QWidget *parent = nullptr);
 
     haz::PageView *browser() const { return m_browser; }
-    // Shows the window without taking the focus from the main window.
-    void showWithoutWaiting();
+    // Shows the window without taking the focus from the main window. A hidden window is
+    // first placed beside `mainWindow` (when that is on screen), off the scene.
+    void showWithoutWaiting(const QWidget *mainWindow = nullptr);
+    void placeBeside(const QWidget &mainWindow);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -13,6 +13,8 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QKeyEvent>
+#include <QAbstractItemView>
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +61,7 @@ frmUserChoose::frmUserChoose(ProgramState &state, QWidget *parent) : QDialog(par
     // the learner would sign in as someone else. Listed names are still offered.
     m_userCmb->completer()->setCaseSensitivity(Qt::CaseSensitive);
     m_userCmb->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    m_userCmb->completer()->popup()->installEventFilter(this);
     m_ok = button(this, QStringLiteral("userChooseOk"), {3840, 3120, 1560, 450}, tr("OK"));
     m_exit = button(this, QStringLiteral("userChooseExit"), {5640, 3120, 1560, 450}, tr("Exit"));
     m_ok->setDefault(true);
@@ -102,6 +105,22 @@ void frmUserChoose::closeSignedIn()
 {
     m_closingSignedIn = true;
     hide();
+}
+
+bool frmUserChoose::eventFilter(QObject *watched, QEvent *event)
+{
+    // The offered names pop up while the learner types; Enter without a name picked
+    // from them means "this is my name", as it does when no names pop up.
+    QAbstractItemView *popup = m_userCmb->completer()->popup();
+    if (watched == popup && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !popup->currentIndex().isValid()) {
+            popup->hide();
+            m_ok->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmUserChoose::reject()

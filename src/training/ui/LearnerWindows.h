@@ -50,6 +50,9 @@ public:
 public slots:
     void reject() override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     ProgramState &m_state;
     QStringList m_names;
