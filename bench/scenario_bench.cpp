@@ -24,6 +24,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "RatioReporter.h"
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -156,27 +158,6 @@ BENCHMARK(BM_OneAnswerJudgeAndSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EmptyWindowShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUpToFirstQuestion)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's real time per iteration for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
-void printRatio(const RatioReporter &r, const char *what, const char *measured, const char *baseline, double goal)
-{
-    const auto m = r.times.find(measured), b = r.times.find(baseline);
-    if (m == r.times.end() || b == r.times.end() || b->second <= 0)
-        return;
-    const double ratio = m->second / b->second;
-    std::printf("%-52s %6.2fx (goal %.0fx: %s)\n", what, ratio, goal, ratio <= goal ? "met" : "NOT met");
-}
 
 } // namespace
 

@@ -24,6 +24,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "RatioReporter.h"
+
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -167,27 +169,6 @@ BENCHMARK(BM_ProgressBaselineCopyFlushed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProgressUpdateLast)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProgressSaveAtExit)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's real time per iteration for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
-void printRatio(const RatioReporter &r, const char *what, const char *measured, const char *baseline, double goal)
-{
-    const auto m = r.times.find(measured), b = r.times.find(baseline);
-    if (m == r.times.end() || b == r.times.end() || b->second <= 0)
-        return;
-    const double ratio = m->second / b->second;
-    std::printf("%-50s %7.2fx  goal %.1fx: %s\n", what, ratio, goal, ratio <= goal ? "met" : "NOT met");
-}
 
 // Kilobytes of a line of /proc/self/status ("VmRSS:", "VmHWM:").
 long statusKb(const char *key)
