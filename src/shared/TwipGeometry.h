@@ -12,9 +12,6 @@ class QPushButton;
 
 namespace haz::twips {
 
-// Another name for TwipsPerPixel, kept for the callers that use it.
-inline constexpr int PerPixel = TwipsPerPixel;
-
 void setGeometry(QWidget *widget, const TwipRect &rect);
 TwipRect geometry(const QWidget *widget);
 

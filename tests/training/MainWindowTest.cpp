@@ -327,7 +327,7 @@ TEST_F(MainWindowTest, EveryTabTitleFitsTheSmallestWindow)
     const int minimum = main()->minimumWidth();
     EXPECT_GE(minimum, 800);
     EXPECT_EQ(main()->minimumHeight(), 580);
-    const int strip = (minimum * haz::twips::PerPixel - main()->baseGeometry().formMarginW) / haz::twips::PerPixel;
+    const int strip = (minimum * haz::TwipsPerPixel - main()->baseGeometry().formMarginW) / haz::TwipsPerPixel;
     EXPECT_LE(main()->tabMain()->tabBar()->sizeHint().width(), strip - 2);
 }
 
@@ -372,8 +372,8 @@ TEST_F(MainWindowTest, SmallWidthChangesUpwardsKeepTheLayoutAndAnyDecreaseRecomp
 {
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
     const HazTemplate design = main()->readTemplate();
-    const qint32 w0 = main()->width() * haz::twips::PerPixel;
-    const qint32 h0 = main()->height() * haz::twips::PerPixel;
+    const qint32 w0 = main()->width() * haz::TwipsPerPixel;
+    const qint32 h0 = main()->height() * haz::TwipsPerPixel;
     BaseGeometry base = measureBaseGeometry(design, w0, h0);
 
     HazTemplate layout = design;

@@ -37,7 +37,7 @@ QLabel *label(QWidget *parent, const QString &name, const TwipRect &rect, const 
 
 void setFixedTwipSize(QWidget *window, qint32 width, qint32 height)
 {
-    window->setFixedSize(width / haz::twips::PerPixel, height / haz::twips::PerPixel);
+    window->setFixedSize(width / haz::TwipsPerPixel, height / haz::TwipsPerPixel);
 }
 } // namespace
 

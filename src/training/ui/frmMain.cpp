@@ -70,7 +70,7 @@ frmMain::frmMain(ProgramState &state, QWidget *parent) : QWidget(parent), m_stat
 
 void frmMain::buildControls()
 {
-    resize(DesignWidth / haz::twips::PerPixel, DesignHeight / haz::twips::PerPixel);
+    resize(DesignWidth / haz::TwipsPerPixel, DesignHeight / haz::TwipsPerPixel);
     m_lblCurUser = haz::twips::place<QLabel>(this, QStringLiteral("lblCurUser"), {60, 45, 9000, 285});
     QFont bold = m_lblCurUser->font();
     bold.setBold(true);
@@ -184,7 +184,7 @@ bool frmMain::loadData()
     for (const int tab : LoadOrder)
         m_units[tab]->load();
 
-    m_base = measureBaseGeometry(readTemplate(), width() * haz::twips::PerPixel, height() * haz::twips::PerPixel);
+    m_base = measureBaseGeometry(readTemplate(), width() * haz::TwipsPerPixel, height() * haz::TwipsPerPixel);
     m_baseMeasured = true;
     setWindowState(windowState() | Qt::WindowMaximized);
     resizeObjs();
@@ -196,9 +196,9 @@ void frmMain::keepEveryTabInSight()
     // The window is never narrower than its tab titles: on a small screen, with the
     // window not maximised, no tab may be scrolled out of sight.
     const TwipRect strip = haz::twips::geometry(m_tabs);
-    const int margin = strip.left / haz::twips::PerPixel;
+    const int margin = strip.left / haz::TwipsPerPixel;
     const int needed = margin + m_tabs->tabBar()->sizeHint().width() + 2 * margin + TabStripSlack;
-    setMinimumSize(std::max(needed, DesignWidth / haz::twips::PerPixel), DesignHeight / haz::twips::PerPixel);
+    setMinimumSize(std::max(needed, DesignWidth / haz::TwipsPerPixel), DesignHeight / haz::TwipsPerPixel);
 }
 
 void frmMain::applyTabSettings()
@@ -311,7 +311,7 @@ void frmMain::resizeObjs()
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     HazTemplate layout = readTemplate();
-    training::resizeObjs(layout, m_base, width() * haz::twips::PerPixel, height() * haz::twips::PerPixel);
+    training::resizeObjs(layout, m_base, width() * haz::TwipsPerPixel, height() * haz::TwipsPerPixel);
     writeTemplate(layout);
     // The fact lists reach down to the fact frame's bottom, as they do in the design.
     const TwipRect frame = haz::twips::geometry(m_subjects[Haz]->factFrame);
