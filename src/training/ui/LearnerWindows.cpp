@@ -3,7 +3,6 @@
 #include "FailureNote.h"
 
 #include "MainTabs.h"
-#include "PageView.h"
 #include "PictureBox.h"
 #include "Platform.h"
 #include "ProgramState.h"
