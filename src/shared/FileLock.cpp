@@ -16,9 +16,9 @@ QString FileLock::lockPathFor(const QString &path)
 FileLock::FileLock(const QString &path, int waitMs)
     : m_lock(std::make_unique<QLockFile>(lockPathFor(path)))
 {
-    // A holder that still runs is never thought stale: a save of a large file on a slow
-    // share may take long. A dead holder is recognised by its process number at once.
-    m_lock->setStaleLockTime(0);
+    // A dead holder on this machine is recognised by its process number at once; one on
+    // another machine (a shared documents folder) once its lock is older than any save.
+    m_lock->setStaleLockTime(staleAfterMs);
     m_held = m_lock->tryLock(waitMs);
 }
 

@@ -25,6 +25,7 @@ public:
     static QString lockPathFor(const QString &path);
 
     static constexpr int defaultWaitMs = 15000;
+    static constexpr int staleAfterMs = 60000;
 
 private:
     std::unique_ptr<QLockFile> m_lock;
