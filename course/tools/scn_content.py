@@ -582,7 +582,7 @@ AMMONIA = {
                 (6, "Water must never be used anywhere near ammonia."),
             ],
             "key": [
-                ("1,2,4", "R30", ""),
+                ("1,2,4", "R25", ""),
                 ("1,2,3,4", "R20", "Ammonia burns between about 15 and 28 % in air; in a closed machine room"
                                    " the mixture can explode."),
                 ("1,2,4,5", "R20", "Orange plates are transport marking, for tank vehicles and containers"
