@@ -3,6 +3,7 @@
 data/images (scn_* files) with ImageMagick:
     python3 course/tools/scn_pictures.py [only-this-name ...]
 """
+import subprocess
 import sys
 from pathlib import Path
 
@@ -760,6 +761,18 @@ def placard(out, fill, number, symbol, lower=None):
 
 
 PICTURES["placard_8.gif"] = lambda out: placard(out, "#ffffff", "8", "corrosive", lower="#111111")
+
+
+def painted_out(source, box, colour):
+    """A course picture with its caption painted over, for a question that must not show it."""
+    def draw(out):
+        subprocess.run(["convert", str(IMAGES / source), "+repage", "-fill", colour, "-draw",
+                        "rectangle " + box, "-strip", str(out)], check=True)
+    return draw
+
+
+PICTURES["windsock_plain.gif"] = painted_out("windsock.gif[0]", "40,105 169,130", "#dfeefa")
+PICTURES["tank_shapes_plain.gif"] = painted_out("tank_shapes.gif", "0,142 480,194", "#ffffff")
 
 
 def thermometer(out, degrees, night=False):
