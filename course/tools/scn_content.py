@@ -138,15 +138,15 @@ PETROL = {
                       " heated by the flames. Two injured in the passing car, out of the danger area.",
             "info": "haz_fire_explosion.htm",
             "alternatives": [
-                (1, "Attack the burning pool at once with straight jets from close range."),
+                (3, "Attack the burning pool at once with straight jets from close range."),
                 (2, "Isolate 800 m, cool the tank from unmanned monitors and build up foam."),
-                (3, "Pull everyone back 800 m and let the fire burn itself out."),
+                (1, "Pull everyone back 800 m and let the fire burn itself out."),
             ],
             "key": [
                 ("2", "R60", ""),
-                ("1", "R35", "A straight jet spreads the burning petrol and the crew stands next to a"
+                ("3", "R35", "A straight jet spreads the burning petrol and the crew stands next to a"
                              " heated tank.\\nWithdraw, cool from a distance and prepare a foam attack."),
-                ("3", "R70", ""),
+                ("1", "R70", ""),
             ],
             "scenes": ["scn1_fire.jpg", "scn1_map.gif"],
         },
@@ -181,14 +181,14 @@ PETROL = {
                       " the truck. The gully leads to a stream.",
             "info": "tak_environment.htm",
             "alternatives": [
-                (1, "Seal the gully, dam with sand, foam the pool; structural gear, BA, spark-free tools."),
+                (3, "Seal the gully, dam with sand, foam the pool; structural gear, BA, spark-free tools."),
                 (2, "Flush the petrol into the gully with plenty of water to clear the carriageway."),
-                (3, "Seal the gully and dam the flow; the crew works in gas-tight suits (level A)."),
+                (1, "Seal the gully and dam the flow; the crew works in gas-tight suits (level A)."),
             ],
             "key": [
-                ("1", "R50", ""),
+                ("3", "R50", ""),
                 ("2", "R45", ""),
-                ("3", "R40", "Sealing and damming are right, but a gas-tight suit gives no protection"
+                ("1", "R40", "Sealing and damming are right, but a gas-tight suit gives no protection"
                              " against fire and makes the work slow and hot. For petrol: structural gear"
                              " with breathing apparatus and a charged foam line."),
             ],
@@ -226,13 +226,13 @@ PETROL = {
                       " tank truck are 30 minutes away.",
             "info": "tak_control_release.htm",
             "alternatives": [
-                (1, "Plug the valve with a leak kit, catch the drip, then pump over, earthed."),
-                (2, "Lift the tank truck with a crane at once, so the valve no longer leaks."),
+                (2, "Plug the valve with a leak kit, catch the drip, then pump over, earthed."),
+                (1, "Lift the tank truck with a crane at once, so the valve no longer leaks."),
                 (3, "Leave the leak and wait until the tank has run empty under the foam."),
             ],
             "key": [
-                ("1", "finish", ""),
-                ("2", "R50", "Never lift a loaded, leaking tank: the shell may tear. Stop the leak"
+                ("2", "finish", ""),
+                ("1", "R50", "Never lift a loaded, leaking tank: the shell may tear. Stop the leak"
                              " first and empty the tank by pumping over."),
                 ("3", "R50", "28 000 litres at 10 litres a minute run for two days: a growing pool and"
                              " vapour all that time. Stop the leak, then empty the tank by pumping over."),
@@ -248,12 +248,12 @@ PETROL = {
                       " Burnt petrol in the gully, sheen on the stream. The police want the road open.",
             "info": "tak_environment.htm",
             "alternatives": [
-                (1, "Foam the rest, seal the gully, booms on the stream; the road stays closed."),
-                (2, "Open one carriageway at once: the fire is out, so the danger is over."),
+                (2, "Foam the rest, seal the gully, booms on the stream; the road stays closed."),
+                (1, "Open one carriageway at once: the fire is out, so the danger is over."),
             ],
             "key": [
-                ("1", "finish", ""),
-                ("2", "R70", "The tank still holds petrol, the pool can reignite and the road is covered"
+                ("2", "finish", ""),
+                ("1", "R70", "The tank still holds petrol, the pool can reignite and the road is covered"
                              " in fuel. Keep the motorway closed until the petrol is foamed and recovered"
                              " and the drains are safe."),
             ],
@@ -630,13 +630,13 @@ AMMONIA = {
             "info": "prot_suit_work.htm",
             "alternatives": [
                 (1, "Two in gas-tight suits and breathing apparatus search; backup ready."),
-                (2, "Two without breathing apparatus run in with wet cloths over their faces."),
-                (3, "Wait until the leak is stopped, then search."),
+                (3, "Two without breathing apparatus run in with wet cloths over their faces."),
+                (2, "Wait until the leak is stopped, then search."),
             ],
             "key": [
                 ("1", "R35", ""),
-                ("2", "R32", ""),
-                ("3", "R30", "Waiting may cost the worker's life. A protected search by two in gas-tight"
+                ("3", "R32", ""),
+                ("2", "R30", "Waiting may cost the worker's life. A protected search by two in gas-tight"
                              " suits, with a backup team ready, is right when someone may be alive in"
                              " the cloud."),
             ],
@@ -718,12 +718,12 @@ AMMONIA = {
                       " Eye and airway irritation, one man collapsed.",
             "info": "tak_protective_actions.htm",
             "alternatives": [
-                (1, "Into the nearest houses, windows shut; rinse eyes; crews in BA carry the man out."),
-                (2, "Tell them to run on through the cloud, faster."),
+                (2, "Into the nearest houses, windows shut; rinse eyes; crews in BA carry the man out."),
+                (1, "Tell them to run on through the cloud, faster."),
             ],
             "key": [
-                ("1", "R50", ""),
-                ("2", "R45", "Running makes people breathe faster and deeper inside the cloud. The nearest"
+                ("2", "R50", ""),
+                ("1", "R45", "Running makes people breathe faster and deeper inside the cloud. The nearest"
                              " closed building protects best until the cloud has passed."),
             ],
             "scenes": ["scn3_residents.jpg", "scn3_houses.jpg"],

@@ -437,8 +437,9 @@ def plant_room(out):
         m += style("#9ca3a8", "#333333", 1) + f"rectangle 0,{y} 492,{y + 10}\n"
     m += style("#3a78b8", "#222222", 1) + "roundrectangle 30,140 130,210 8,8\n" + text(80, 180, "PUMP", 11, "#ffffff", anchor="middle")
     m += style("#9ca3a8", "#333333", 1) + "rectangle 75,60 85,140\n"
-    m += lying_cylinder(300, 252, 0.8) + gas_cylinder(400, 230, 1.0)
-    m += text(320, 270, "1", 12, "#ffffff", anchor="middle") + text(400, 244, "2", 12, "#111111", anchor="middle")
+    m += gas_cylinder(400, 230, 1.0) + text(400, 244, "2", 12, "#111111", anchor="middle")
+    # cylinder 1 lies in the gas; drawn over it so that it stays recognisable
+    front += lying_cylinder(300, 262, 0.9) + text(290, 254, "1", 12, "#111111", anchor="middle")
     # chlorine is heavier than air: the gas fills the room from the floor up
     soft += cloud(250, 240, 500, 70, CHLORINE_GAS, 0.55, 9, seed=4)
     m += firefighter(200, 262, 1.6, "#e3b51d", gas_tight=True)

@@ -483,6 +483,33 @@ TEST(SampleScenarioContent, EveryWrongChoiceSaysWhy)
     }
 }
 
+// Scenario shows a new room with the alternative of the number just chosen already chosen.
+// That carried-over choice must never answer the next room for the learner: it is one
+// that keeps the learner in the room, with its reason.
+TEST(SampleScenarioContent, ACarriedOverChoiceNeverAnswersTheNextRoom)
+{
+    const QMap<int, Scenario> scenarios = readScenarios();
+    for (auto it = scenarios.begin(); it != scenarios.end(); ++it) {
+        for (auto room = it->rooms.begin(); room != it->rooms.end(); ++room) {
+            if (room->type != QLatin1String("jn"))
+                continue;
+            for (int id : room->orderOfAlternative.keys()) {
+                const QString answer = QString::number(id);
+                const QString action = actionFor(*room, answer);
+                const int target = action.mid(1).toInt();
+                if (action == QLatin1String("finish") || target == room.key() || !it->rooms.contains(target))
+                    continue;
+                const Room &next = it->rooms[target];
+                if (next.type != QLatin1String("jn") || !next.orderOfAlternative.contains(id))
+                    continue;
+                EXPECT_EQ(actionFor(next, answer).mid(1), QString::number(target))
+                    << "scenario " << it.key() << ": alternative " << id << " of room " << room.key()
+                    << " comes out chosen in room " << target << " and answers it";
+            }
+        }
+    }
+}
+
 // Choices have consequences: each scenario has rooms that branch, every room leads on to a
 // finish, and a poor path still ends the scenario, scored worse than the best run.
 TEST(SampleScenarioContent, RiskyChoicesBranchAndAPoorPathStillEnds)
