@@ -316,7 +316,7 @@ CHLORINE = {
                 ("3", "R15", "The engine stands in the gas, and its cab takes in outside air: the two"
                              " stay exposed. Withdraw everyone upwind and send the two for a check."),
             ],
-            "scenes": ["scn2_entrance.jpg", "scn2_casualties.jpg"],
+            "scenes": ["scn2_entrance.jpg", "scn2_map.gif"],
         },
         {
             "id": 20, "type": "fv", "minutes": 3, "points": 1,
@@ -416,7 +416,7 @@ CHLORINE = {
                 ("3", "R40", "Filter masks need enough oxygen and only work at low concentrations. In an"
                              " unknown concentration in a closed room use breathing apparatus."),
             ],
-            "scenes": ["scn2_plantroom.jpg", "scn2_map.gif"],
+            "scenes": ["scn2_outside.jpg", "scn2_map.gif"],
         },
         {
             "id": 45, "type": "jn", "minutes": 10, "points": 5,
@@ -750,7 +750,7 @@ AMMONIA = {
                 ("*", "R50", "Let the technician isolate the leak from outside and hold the cloud with a"
                              " water curtain, collecting the run-off. No water on the liquid."),
             ],
-            "scenes": ["scn3_machine_room.jpg", "scn3_water_curtain.jpg"],
+            "scenes": ["scn3_machine_room.jpg", "scn3_overview.jpg"],
         },
         {
             "id": 55, "type": "jn", "minutes": 25, "points": 15,

@@ -507,7 +507,7 @@ def pool_decon(out):
         m += style("#9fd7ff", opacity=0.8) + f"circle {300 - i * 5},{150 + i * 6} {302 - i * 5},{150 + i * 6}\n"
     m += splash_suit(340, 262, 1.2)
     m += style("none", "#333333", 3, 0) + "path 'M 354,232 Q 420,250 492,240'\n"
-    front += label(8, 8, "Decontamination before the suits come off")
+    front += label(8, 8, "Decontamination area, upwind of the building")
     render(out, sky_ground(out, *DUSK_SKY, horizon=160), m, soft, front)
 
 
@@ -690,12 +690,10 @@ def ammonia_casualty(out):
     m = style("#1f2226") + "rectangle 0,200 492,277\n"
     m += ambulance(330, 240, 1.0)
     m += floodlight(200, 60, 80)
-    m += civilian(190, 240, 1.1, "#f07b1a")
-    for i in range(16):
-        m += style("#9fd7ff", opacity=0.85) + f"circle {160 + (i % 4) * 20},{150 + (i // 4) * 16} {162 + (i % 4) * 20},{150 + (i // 4) * 16}\n"
-    m += style("#666666") + "rectangle 150,120 230,126\nrectangle 187,126 193,140\n"
-    m += firefighter(110, 262, 1.2) + firefighter(270, 262, 1.2, "#2b3a55")
-    front += label(8, 8, "Decontamination point: rinsing with lukewarm water")
+    m += style("#d8d8d0", "#555555", 1) + "rectangle 138,238 212,246\n"
+    front += civilian(200, 240, 1.1, "#f07b1a", lying=True)
+    m += firefighter(110, 262, 1.2) + splash_suit(290, 262, 1.2)
+    front += label(8, 8, "Decontamination point by the ambulance: the rescued worker")
     render(out, sky_ground(out, *NIGHT_SKY, horizon=200), m, soft, front)
 
 
