@@ -192,7 +192,7 @@ PETROL = {
                              " against fire and makes the work slow and hot. For petrol: structural gear"
                              " with breathing apparatus and a charged foam line."),
             ],
-            "scenes": ["scn1_drain.jpg", "scn1_tanker_rear.jpg"],
+            "scenes": ["scn1_drain.jpg", "scn1_map.gif"],
         },
         {
             "id": 45, "type": "jn", "minutes": 10, "points": 5,
@@ -320,8 +320,8 @@ CHLORINE = {
         },
         {
             "id": 20, "type": "fv", "minutes": 3, "points": 1,
-            "question": "The caretaker shows you the labels of the gas cylinders in the plant room. "
-                        "Which statements about the gas are correct?",
+            "question": "The caretaker shows you the labels of the gas cylinders in the plant room on the "
+                        "delivery papers. Which statements about the gas are correct?",
             "hint": "Tick every correct statement.",
             "picture": "scn2_labels.gif",
             "status": "Command post on the north-west side. Caretaker: two 50 kg chlorine cylinders"
@@ -566,8 +566,8 @@ AMMONIA = {
         },
         {
             "id": 20, "type": "fv", "minutes": 3, "points": 1,
-            "question": "The guard shows you the labels on the ammonia receiver in the machine room. "
-                        "Which statements are correct?",
+            "question": "The guard shows you a photograph of the ammonia receiver in the machine room "
+                        "with its labels. Which statements are correct?",
             "hint": "Tick every correct statement.",
             "picture": "scn3_receiver_labels.gif",
             "status": "Command post at the east gate. The plant holds about 4 tonnes of ammonia."
