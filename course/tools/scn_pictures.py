@@ -485,12 +485,11 @@ def pool_casualties(out):
     m = trees(160, range(5, 500, 40), "#3c5a3a")
     m += style("#4d5257") + "rectangle 0,200 492,277\n"
     m += ambulance(320, 230, 1.0)
-    m += style("#7a5533") + "rectangle 40,232 250,238\nrectangle 50,238 56,252\nrectangle 234,238 240,252\n"
-    for i, x in enumerate(range(60, 240, 36)):
-        m += civilian(x, 236, 0.85, "#e2b48f")
-        m += style(("#d84a3a", "#3a7bd8", "#d8b23a", "#4aa85a", "#9a4ad8")[i % 5], opacity=0.95) + f"roundrectangle {x - 10},207 {x + 10},236 5,5\n"
-    m += firefighter(270, 262, 1.1)
-    m += style("#2a9d3a", "#ffffff", 1) + "rectangle 262,230 278,238\n"
+    # the twelve bathers, just out of the building in their swimwear
+    for i, x in enumerate(range(40, 280, 20)):
+        m += civilian(x, 258 - (i % 3) * 4, 0.8, ("#d84a3a", "#3a7bd8", "#d8b23a", "#4aa85a", "#9a4ad8")[i % 5])
+    m += firefighter(296, 262, 1.1)
+    m += style("#2a9d3a", "#ffffff", 1) + "rectangle 288,230 304,238\n"
     front += label(8, 8, "Casualty collection point, upwind: 12 exposed")
     render(out, sky_ground(out, *DUSK_SKY, horizon=160), m, soft, front)
 
