@@ -44,16 +44,20 @@ def diamond(cx, cy, r, fill, number, symbol="", ink="#111111", lower=None):
     """A danger label standing on its point; `lower` colours the bottom half (class 8)."""
     body = style(fill, "#111111", 1.5) + f"polygon {cx},{cy - r} {cx + r},{cy} {cx},{cy + r} {cx - r},{cy}\n"
     if lower:
-        body += style(lower) + f"polygon {cx - r + 2},{cy} {cx + r - 2},{cy} {cx},{cy + r - 2}\n"
+        # the lower half, below the hand and the bar
+        body += style(lower) + f"polygon {cx - r * 0.86 + 1},{cy + r * 0.14} {cx + r * 0.86 - 1},{cy + r * 0.14} {cx},{cy + r - 2}\n"
     if symbol == "flame":
         body += style(ink) + (f"path 'M {cx - r * 0.25},{cy + r * 0.05} Q {cx - r * 0.3},{cy - r * 0.35}"
                               f" {cx},{cy - r * 0.6} Q {cx + r * 0.05},{cy - r * 0.3} {cx + r * 0.18},{cy - r * 0.38}"
                               f" Q {cx + r * 0.35},{cy - r * 0.1} {cx + r * 0.25},{cy + r * 0.05} Z'\n")
         body += f"rectangle {cx - r * 0.3},{cy + r * 0.08} {cx + r * 0.3},{cy + r * 0.13}\n"
     elif symbol == "oxidiser":
-        body += style(ink) + (f"ellipse {cx},{cy - r * 0.05} {r * 0.2},{r * 0.13} 0,360\n"
-                              f"path 'M {cx - r * 0.18},{cy - r * 0.12} Q {cx - r * 0.2},{cy - r * 0.45}"
-                              f" {cx},{cy - r * 0.62} Q {cx + r * 0.2},{cy - r * 0.45} {cx + r * 0.18},{cy - r * 0.12} Z'\n")
+        # flame over a circle
+        body += style(ink) + (f"path 'M {cx - r * 0.2},{cy - r * 0.02} Q {cx - r * 0.3},{cy - r * 0.3}"
+                              f" {cx - r * 0.08},{cy - r * 0.6} Q {cx - r * 0.05},{cy - r * 0.38} {cx + r * 0.04},{cy - r * 0.42}"
+                              f" Q {cx + r * 0.02},{cy - r * 0.55} {cx + r * 0.12},{cy - r * 0.62}"
+                              f" Q {cx + r * 0.32},{cy - r * 0.3} {cx + r * 0.2},{cy - r * 0.02} Z'\n")
+        body += style("none", ink, max(1.2, r * 0.08), 0) + f"ellipse {cx},{cy + r * 0.14} {r * 0.18},{r * 0.12} 0,360\n"
     elif symbol == "skull":
         body += style(ink) + (f"circle {cx},{cy - r * 0.35} {cx + r * 0.17},{cy - r * 0.35}\n"
                               f"rectangle {cx - r * 0.09},{cy - r * 0.25} {cx + r * 0.09},{cy - r * 0.14}\n")
@@ -63,12 +67,35 @@ def diamond(cx, cy, r, fill, number, symbol="", ink="#111111", lower=None):
         body += style(fill) + (f"circle {cx - r * 0.07},{cy - r * 0.37} {cx - r * 0.02},{cy - r * 0.37}\n"
                                f"circle {cx + r * 0.07},{cy - r * 0.37} {cx + r * 0.12},{cy - r * 0.37}\n")
     elif symbol == "corrosive":
-        body += style(ink) + (f"rectangle {cx - r * 0.42},{cy - r * 0.28} {cx - r * 0.1},{cy - r * 0.2}\n"
-                              f"rectangle {cx + r * 0.1},{cy - r * 0.28} {cx + r * 0.42},{cy - r * 0.2}\n"
-                              f"rectangle {cx - r * 0.42},{cy - r * 0.05} {cx - r * 0.05},{cy + r * 0.02}\n"
-                              f"rectangle {cx + r * 0.05},{cy - r * 0.05} {cx + r * 0.42},{cy + r * 0.02}\n")
+        body += corrosion(cx, cy - r * 0.05, r, ink)
     body += text(cx, cy + r * 0.78, number, max(7, r * 0.32), "#ffffff" if lower else ink, anchor="middle")
     return body
+
+
+def corrosion(cx, cy, r, ink="#111111"):
+    """The corrosion symbol: liquid dripping from two test tubes onto a hand (left) and a
+    metal bar (right), both being eaten away; centred at (cx, cy) for a sign of radius r."""
+    u = r * 0.1
+    out = ""
+    for side in (-1, 1):
+        # a tube tilted towards the middle, mouth down over the hand or the bar
+        tx, ty = cx + side * 3.2 * u, cy - 5.6 * u
+        out += (f"push graphic-context\ntranslate {tx},{ty}\nrotate {side * 35}\n"
+                + style("none", ink, max(1, u * 0.7), 0) + f"roundrectangle {-0.9 * u},{-2.6 * u} {0.9 * u},{2.2 * u} {0.8 * u},{0.8 * u}\n"
+                + style(ink) + f"rectangle {-0.9 * u},{0.6 * u} {0.9 * u},{2.2 * u}\npop graphic-context\n")
+        dx = cx + side * 2.4 * u
+        for k in range(2):
+            out += style(ink) + f"ellipse {dx},{cy - 2.4 * u + k * 1.3 * u} {0.35 * u},{0.5 * u} 0,360\n"
+    # the hand, fingers to the right, with a bite taken out where the drops land
+    out += style(ink) + (f"path 'M {cx - 5.4 * u},{cy + 0.4 * u} L {cx - 1.2 * u},{cy - 0.4 * u}"
+                         f" Q {cx - 0.6 * u},{cy - 0.2 * u} {cx - 1.2 * u},{cy + 0.3 * u}"
+                         f" L {cx - 0.6 * u},{cy + 0.5 * u} Q {cx - 0.4 * u},{cy + 1.1 * u} {cx - 1.2 * u},{cy + 1.2 * u}"
+                         f" L {cx - 5.4 * u},{cy + 1.6 * u} Z'\n")
+    # the bar, eaten away at the top where the drops land
+    out += style(ink) + (f"path 'M {cx + 0.8 * u},{cy - 0.2 * u} L {cx + 1.8 * u},{cy - 0.2 * u}"
+                         f" Q {cx + 2.4 * u},{cy + 0.5 * u} {cx + 3.0 * u},{cy - 0.2 * u} L {cx + 5.4 * u},{cy - 0.2 * u}"
+                         f" L {cx + 5.4 * u},{cy + 1.4 * u} L {cx + 0.8 * u},{cy + 1.4 * u} Z'\n")
+    return out
 
 
 def background_size(background):

@@ -3,6 +3,7 @@
 data/images (scn_* files) with ImageMagick:
     python3 course/tools/scn_pictures.py [only-this-name ...]
 """
+import subprocess
 import sys
 from pathlib import Path
 
@@ -140,16 +141,52 @@ def downwind(out):
     render(out, sky_ground(out, *SUMMER_SKY), m, soft, front)
 
 
-@picture("scn1_fire.jpg")
-def pool_fire(out):
+def monitor(x, y, s=1.0, to_left=True):
+    """An unmanned monitor on its stand throwing a water arc towards the left or right."""
+    d = -1 if to_left else 1
+    body = style("#c8141c", "#333333", 1) + "rectangle -6,-14 6,0\n" + style("#888888") + f"polygon 0,-14 {d * 14},-24 {d * 16},-20 0,-10\n"
+    (x0, y0), (x1, y1), (x2, y2) = (x + d * 16 * s, y - 22 * s), (x + d * 90 * s, y - 150 * s), (x + d * 170 * s, y - 110 * s)
+    points = " ".join(f"{(1 - t) ** 2 * x0 + 2 * (1 - t) * t * x1 + t * t * x2:.1f},"
+                      f"{(1 - t) ** 2 * y0 + 2 * (1 - t) * t * y1 + t * t * y2:.1f}"
+                      for t in (i / 20 for i in range(21)))
+    arc = "push graphic-context\n" + style("none", "#cfeaff", 3, 0) + f"polyline {points}\npop graphic-context\n"
+    return group(body, x, y, s) + arc
+
+
+def pool_fire_scene(out, cooled):
     soft = front = ""
     m = motorway()
     m += style("#1e1e1e", opacity=0.75) + "ellipse 330,40 190,45 0,360\nellipse 420,70 110,40 0,360\n"
     m += style("#333333", opacity=0.6) + "ellipse 260,80 120,40 0,360\n"
     m += tank_truck(110, 218, 1.0)
     m += flames(95, 440, 240, 95)
-    front += label(8, 8, "14:38: the pool burns under the tank")
+    if cooled:
+        m += monitor(20, 262, 1.0, to_left=False) + monitor(480, 262, 1.0, to_left=True)
+        front += label(8, 8, "Unmanned monitors cool the tank from both sides")
+    else:
+        front += label(8, 8, "The pool burns under the tank")
     render(out, sky_ground(out, "#8a8f99", "#d8c7a8", "#7ea35e", "#52753d"), m, soft, front)
+
+
+PICTURES["scn1_fire.jpg"] = lambda out: pool_fire_scene(out, cooled=False)
+PICTURES["scn1_cooling.jpg"] = lambda out: pool_fire_scene(out, cooled=True)
+
+
+@picture("scn1_burnt.jpg")
+def burnt_out(out):
+    soft = front = ""
+    m = trees(150, range(10, 500, 33), "#4d5a3a") + motorway()
+    m += style("#1b1b1b", opacity=0.8) + "ellipse 280,236 200,16 0,360\n"
+    # the shell burnt down to the liquid level: only the lower part of the tank is left
+    m += style("#555555") + "rectangle 110,184 350,192\n"
+    m += style("#6d6a66", "#2b2b2b", 1.5) + "path 'M 110,184 L 110,160 Q 150,150 170,165 Q 230,140 280,162 Q 320,150 345,160 L 345,184 Z'\n"
+    m += style("#5a1a14", "#2b2b2b", 1.5) + "roundrectangle 360,156 416,192 6,6\n"
+    for wx in (140, 172, 306, 380, 402):
+        m += style("#222222") + f"circle {wx},204 {wx + 13},204\n"
+    m += style("#f7f7f2", opacity=0.9) + "ellipse 250,240 170,9 0,360\n"
+    m += firefighter(60, 258, 1.1) + firefighter(84, 260, 1.1)
+    front += label(8, 8, "After the fire: tank burnt down, foam on the rest of the pool")
+    render(out, sky_ground(out, "#7c8591", "#cfd3d8", "#7ea35e", "#52753d"), m, soft, front)
 
 
 @picture("scn1_foam.jpg")
@@ -167,8 +204,7 @@ def foam(out):
     render(out, sky_ground(out, *SUMMER_SKY), m, soft, front)
 
 
-@picture("scn1_drain.jpg")
-def drain(out):
+def drain_scene(out, in_drain):
     soft = front = ""
     # looking east along the hard shoulder towards the gully; the truck behind on the left
     m = trees(150, range(180, 500, 29), "#47773b")
@@ -186,8 +222,18 @@ def drain(out):
     m += text(440, 250, "stream", 12, "#ffffff", anchor="middle")
     m += style("#f07b1a") + "polygon 120,262 128,238 136,262\n" + style("#ffffff") + "rectangle 124,250 132,253\n"
     m += shimmer(80, 220, 190, 2)
-    front += label(8, 8, "Hard shoulder, looking east: petrol runs to the gully")
+    if in_drain:
+        m += style("#b48ad0", opacity=0.45) + "path 'M 330,277 Q 380,240 430,226 Q 470,216 492,214 L 492,220 Q 440,232 400,262 L 380,277 Z'\n"
+        m += style("#8cc7d9", opacity=0.45) + "ellipse 455,222 30,4 -10,360\n"
+        m += style("#c8b12b") + "rectangle 410,250 480,254\n"
+        front += label(8, 8, "Hard shoulder, looking east: sheen on the stream")
+    else:
+        front += label(8, 8, "Hard shoulder, looking east: petrol runs to the gully")
     render(out, sky_ground(out, "#5a97d8", "#cfe5f7", "#7ea35e", "#52753d"), m, soft, front)
+
+
+PICTURES["scn1_drain.jpg"] = lambda out: drain_scene(out, in_drain=False)
+PICTURES["scn1_stream.jpg"] = lambda out: drain_scene(out, in_drain=True)
 
 
 def plan_frame(title):
@@ -369,6 +415,20 @@ def gas_cylinder(x, y, s=1.0, body="#9fb5a0"):
     return out
 
 
+def splash_suit(x, y, s=1.0, suit="#2f8f4e"):
+    """A decontamination operator: hooded splash suit, full-face mask and an apparatus
+    cylinder on the back (one protection level below a gas-tight suit)."""
+    body = (style("#8a8f96", "#333333", 0.8) + "roundrectangle 6,-40 13,-18 3,3\n"
+            + style(suit, "#1b3b22", 0.8) + "rectangle -7,-38 7,-16\n"
+            + "rectangle -7,-16 -1,0\nrectangle 1,-16 7,0\n"
+            + "rectangle -11,-36 -7,-20\nrectangle 7,-36 11,-20\n"
+            + "circle 0,-44 0,-51\n"
+            + style("#bfe3f7", "#222222", 0.8) + "ellipse -1,-44 5,5 0,360\n"
+            + style("#222222") + "circle -1,-39 1.5,-39\n"
+            + style("#111111") + "rectangle -7,-3 7,0\n")
+    return group(body, x, y, s)
+
+
 @picture("scn2_plantroom.jpg")
 def plant_room(out):
     soft = front = ""
@@ -377,25 +437,35 @@ def plant_room(out):
         m += style("#9ca3a8", "#333333", 1) + f"rectangle 0,{y} 492,{y + 10}\n"
     m += style("#3a78b8", "#222222", 1) + "roundrectangle 30,140 130,210 8,8\n" + text(80, 180, "PUMP", 11, "#ffffff", anchor="middle")
     m += style("#9ca3a8", "#333333", 1) + "rectangle 75,60 85,140\n"
-    m += gas_cylinder(300, 230, 1.0) + gas_cylinder(350, 230, 1.0)
-    soft += cloud(320, 110, 280, 70, CHLORINE_GAS, 0.4, 8, seed=4)
+    m += gas_cylinder(400, 230, 1.0) + text(400, 244, "2", 12, "#111111", anchor="middle")
+    # cylinder 1 lies in the gas; drawn over it so that it stays recognisable
+    front += lying_cylinder(300, 262, 0.9) + text(290, 254, "1", 12, "#111111", anchor="middle")
+    # chlorine is heavier than air: the gas fills the room from the floor up
+    soft += cloud(250, 240, 500, 70, CHLORINE_GAS, 0.55, 9, seed=4)
     m += firefighter(200, 262, 1.6, "#e3b51d", gas_tight=True)
     front += label(8, 8, "Plant room, basement: chlorine cylinders 1 and 2")
     render(out, ["-size", f"{SCENE_W}x{SCENE_H}", "xc:#6c7378"], m, soft, front)
 
 
+def lying_cylinder(x, y, s=1.0, body="#9fb5a0"):
+    """A gas cylinder fallen on its side, valve to the right, foot at (x, y)."""
+    c = (style(body, "#333333", 1) + "roundrectangle -70,-32 70,0 12,12\n"
+         + style("#ffe14d") + "rectangle 46,-32 56,0\n"
+         + style("#777777", "#333333", 1) + "rectangle 70,-21 82,-11\nrectangle 82,-25 86,-7\n")
+    return group(c, x, y, s)
+
+
 @picture("scn2_cylinder.jpg")
 def cylinder_close(out):
     soft = front = ""
-    m = style("#6c7378") + "rectangle 0,0 492,277\n"
-    m += style("#9fb5a0", "#333333", 2) + "roundrectangle 180,90 320,400 40,40\n"
-    m += style("#ffe14d") + "rectangle 180,120 320,140\n"
-    m += style("#888888", "#333333", 2) + "rectangle 232,40 268,90\nrectangle 220,30 280,42\n"
-    m += style("#555555", "#222222", 2) + "rectangle 268,56 300,70\n"
-    m += diamond(250, 200, 46, "#ffffff", "2", "skull")
-    m += style(CHLORINE_GAS, opacity=0.55) + "path 'M 300,62 Q 380,30 492,20 L 492,120 Q 380,100 300,66 Z'\n"
-    soft += cloud(420, 70, 160, 70, CHLORINE_GAS, 0.4, seed=8)
-    front += label(8, 8, "Cylinder 1: gas escapes at the valve outlet")
+    m = style("#6c7378") + "rectangle 0,0 492,200\n" + style("#50565a") + "rectangle 0,200 492,277\n"
+    m += lying_cylinder(200, 250, 2.0)
+    m += diamond(170, 218, 26, "#ffffff", "2", "skull")
+    # liquid chlorine leaving the valve: frost on the valve, a spray that flashes to gas
+    m += style("#f4f8fa", "#b8c4cc", 1) + "ellipse 365,220 14,18 0,360\n"
+    m += style("#eef3c8", opacity=0.8) + "path 'M 372,222 Q 420,236 470,262 L 470,277 L 430,277 Q 410,250 372,228 Z'\n"
+    soft += cloud(420, 250, 200, 50, CHLORINE_GAS, 0.5, seed=8)
+    front += label(8, 8, "Cylinder 1 on the floor: liquid escapes at the frosted valve")
     render(out, ["-size", f"{SCENE_W}x{SCENE_H}", "xc:#6c7378"], m, soft, front)
 
 
@@ -415,12 +485,11 @@ def pool_casualties(out):
     m = trees(160, range(5, 500, 40), "#3c5a3a")
     m += style("#4d5257") + "rectangle 0,200 492,277\n"
     m += ambulance(320, 230, 1.0)
-    m += style("#7a5533") + "rectangle 40,232 250,238\nrectangle 50,238 56,252\nrectangle 234,238 240,252\n"
-    for i, x in enumerate(range(60, 240, 36)):
-        m += civilian(x, 236, 0.85, "#e2b48f")
-        m += style(("#d84a3a", "#3a7bd8", "#d8b23a", "#4aa85a", "#9a4ad8")[i % 5], opacity=0.95) + f"roundrectangle {x - 10},207 {x + 10},236 5,5\n"
-    m += firefighter(270, 262, 1.1)
-    m += style("#2a9d3a", "#ffffff", 1) + "rectangle 262,230 278,238\n"
+    # the twelve bathers, just out of the building in their swimwear
+    for i, x in enumerate(range(40, 280, 20)):
+        m += civilian(x, 258 - (i % 3) * 4, 0.8, ("#d84a3a", "#3a7bd8", "#d8b23a", "#4aa85a", "#9a4ad8")[i % 5])
+    m += firefighter(296, 262, 1.1)
+    m += style("#2a9d3a", "#ffffff", 1) + "rectangle 288,230 304,238\n"
     front += label(8, 8, "Casualty collection point, upwind: 12 exposed")
     render(out, sky_ground(out, *DUSK_SKY, horizon=160), m, soft, front)
 
@@ -435,9 +504,24 @@ def pool_decon(out):
     m += firefighter(250, 252, 1.6, "#e3b51d", gas_tight=True)
     for i in range(12):
         m += style("#9fd7ff", opacity=0.8) + f"circle {300 - i * 5},{150 + i * 6} {302 - i * 5},{150 + i * 6}\n"
-    m += firefighter(340, 262, 1.2, "#2b3a55")
-    m += style("none", "#333333", 3, 0) + "path 'M 350,232 Q 420,250 492,240'\n"
-    front += label(8, 8, "Decontamination before the suits come off")
+    m += splash_suit(340, 262, 1.2)
+    m += style("none", "#333333", 3, 0) + "path 'M 354,232 Q 420,250 492,240'\n"
+    front += label(8, 8, "Decontamination area, upwind of the building")
+    render(out, sky_ground(out, *DUSK_SKY, horizon=160), m, soft, front)
+
+
+@picture("scn2_exposed.jpg")
+def pool_exposed(out):
+    soft = front = ""
+    m = trees(160, range(5, 500, 40), "#3c5a3a")
+    m += style("#4d5257") + "rectangle 0,200 492,277\n"
+    m += ambulance(330, 232, 1.0)
+    m += style("#2b3a55", "#111111", 0.8) + "rectangle 150,222 190,232\n"
+    m += firefighter(200, 262, 1.2) + splash_suit(250, 262, 1.2)
+    for i in range(10):
+        m += style("#9fd7ff", opacity=0.85) + f"circle {232 - i * 3},{206 + i * 4} {234 - i * 3},{206 + i * 4}\n"
+    m += style("none", "#333333", 3, 0) + "path 'M 262,230 Q 300,250 330,262'\n"
+    front += label(8, 8, "Upwind of the building: turnout gear off, rinsing with water")
     render(out, sky_ground(out, *DUSK_SKY, horizon=160), m, soft, front)
 
 
@@ -515,16 +599,18 @@ def residential_street(out):
 @picture("scn3_dock.jpg")
 def loading_dock(out):
     soft = front = ""
-    m = style("#e1e6e9", "#7a868c", 1.5) + "rectangle 0,40 492,190\n"
+    m = style("#c7cdd1", "#7a868c", 1.5) + "rectangle 0,70 90,190\n" + style("#3e4246") + "rectangle 30,120 60,190\n"
+    m += text(45, 64, "MACHINE ROOM", 9, "#333333", anchor="middle")
+    m += style("#e1e6e9", "#7a868c", 1.5) + "rectangle 90,40 492,190\n"
     for i in range(3):
-        m += style("#5b6670", "#333333", 1) + f"rectangle {40 + i * 150},90 {140 + i * 150},190\n"
-        m += text(90 + i * 150, 84, f"DOCK {i + 2}", 11, "#333333", anchor="middle")
+        m += style("#5b6670", "#333333", 1) + f"rectangle {110 + i * 130},90 {200 + i * 130},190\n"
+        m += text(155 + i * 130, 84, f"DOCK {i + 1}", 11, "#333333", anchor="middle")
     m += style("#8a8f94") + "rectangle 0,190 492,204\n"
     m += style("#1f2226") + "rectangle 0,204 492,277\n"
     m += floodlight(250, 50, 80)
     soft += ammonia_cloud(250, 170, 500, 90, seed=3)
-    front += civilian(330, 196, 1.1, "#f07b1a", lying=True)
-    front += label(8, 8, "Loading dock 4 next to the machine room: someone lies there")
+    front += civilian(160, 196, 1.1, "#f07b1a", lying=True)
+    front += label(8, 8, "Loading dock 1 next to the machine room: someone lies there")
     render(out, ["-size", f"{SCENE_W}x{SCENE_H}", "gradient:#070d22-#24365c"], m, soft, front)
 
 
@@ -547,24 +633,39 @@ def machine_room(out):
     render(out, ["-size", f"{SCENE_W}x{SCENE_H}", "gradient:#070d22-#24365c"], m, soft, front)
 
 
-@picture("scn3_houses.jpg")
-def houses(out):
+def houses_scene(out, state):
     soft = front = ""
     m = house(20, 210) + house(120, 210) + house(220, 210, False) + house(320, 210)
     m += street_lamp(100, 240) + street_lamp(300, 240)
     m += style("#2a2d31") + "rectangle 0,210 492,277\n"
-    soft += ammonia_cloud(440, 190, 200, 80, seed=5)
-    m += civilian(160, 250, 0.9, "#6b88b0")
-    front += label(8, 8, "Houses 300 m west of the cold store, 02:40")
+    if state == "cloud":
+        soft += ammonia_cloud(440, 190, 200, 80, seed=5)
+        m += civilian(160, 250, 0.9, "#6b88b0")
+        front += label(8, 8, "Houses 300 m west of the cold store")
+    elif state == "residents":
+        soft += ammonia_cloud(300, 215, 420, 80, seed=11)
+        for i, x in enumerate(range(150, 420, 30)):
+            m += civilian(x, 258 - (i % 2) * 5, 0.85, ("#6b88b0", "#d8b23a", "#9a4ad8", "#4aa85a")[i % 4])
+        front += civilian(250, 266, 0.9, "#b0b0b0", lying=True)
+        front += label(8, 8, "Street west of the cold store: residents inside the cloud")
+    else:
+        m += splash_suit(180, 258, 1.1)
+        m += style("#222222") + "rectangle 190,226 200,236\n" + style("#4aff6a") + "rectangle 192,228 198,232\n"
+        front += label(8, 8, "Houses west of the cold store: measuring at the doors")
     render(out, sky_ground(out, *NIGHT_SKY, horizon=180), m, soft, front)
 
 
-@picture("scn3_water_curtain.jpg")
-def water_curtain(out):
+PICTURES["scn3_houses.jpg"] = lambda out: houses_scene(out, "cloud")
+PICTURES["scn3_residents.jpg"] = lambda out: houses_scene(out, "residents")
+PICTURES["scn3_houses_clear.jpg"] = lambda out: houses_scene(out, "clear")
+
+
+def water_curtain_scene(out, leaking):
     soft = front = ""
     m = cold_store(230, 210)
     m += floodlight(250, 90, 70)
-    soft += ammonia_cloud(170, 160, 140, 70, seed=9)
+    if leaking:
+        soft += ammonia_cloud(170, 160, 140, 70, seed=9)
     m += style("#1f2226") + "rectangle 0,210 492,277\n"
     m += fire_engine(30, 262, 0.75)
     m += style("#3a3a3a") + "rectangle 120,246 150,252\n"
@@ -573,8 +674,13 @@ def water_curtain(out):
         top = 110 + abs(13 - i) * 4
         m += style("none", "#9fd7ff", 1.5, 0) + "stroke-opacity 0.7\n" + f"path 'M 135,248 Q {x},{top - 40} {x},{top + 100}'\n"
     m += "stroke-opacity 1\n"
-    front += label(8, 8, "Water curtain between the machine room and the houses")
+    front += label(8, 8, "Water curtain between the machine room and the houses" if leaking
+                   else "Leak isolated: no cloud in sight, the water curtain still runs")
     render(out, sky_ground(out, *NIGHT_SKY, horizon=170), m, soft, front)
+
+
+PICTURES["scn3_water_curtain.jpg"] = lambda out: water_curtain_scene(out, leaking=True)
+PICTURES["scn3_after.jpg"] = lambda out: water_curtain_scene(out, leaking=False)
 
 
 @picture("scn3_casualty.jpg")
@@ -583,13 +689,88 @@ def ammonia_casualty(out):
     m = style("#1f2226") + "rectangle 0,200 492,277\n"
     m += ambulance(330, 240, 1.0)
     m += floodlight(200, 60, 80)
-    m += civilian(190, 240, 1.1, "#f07b1a")
-    for i in range(16):
-        m += style("#9fd7ff", opacity=0.85) + f"circle {160 + (i % 4) * 20},{150 + (i // 4) * 16} {162 + (i % 4) * 20},{150 + (i // 4) * 16}\n"
-    m += style("#666666") + "rectangle 150,120 230,126\nrectangle 187,126 193,140\n"
-    m += firefighter(110, 262, 1.2) + firefighter(270, 262, 1.2, "#2b3a55")
-    front += label(8, 8, "Decontamination point: rinsing with lukewarm water")
+    m += style("#d8d8d0", "#555555", 1) + "rectangle 138,238 212,246\n"
+    front += civilian(200, 240, 1.1, "#f07b1a", lying=True)
+    m += firefighter(110, 262, 1.2) + splash_suit(290, 262, 1.2)
+    front += label(8, 8, "Decontamination point by the ambulance: the rescued worker")
     render(out, sky_ground(out, *NIGHT_SKY, horizon=200), m, soft, front)
+
+
+@picture("scn3_blast.jpg")
+def machine_room_blast(out):
+    soft = front = ""
+    m = style("#c7cdd1", "#7a868c", 1.5) + "rectangle 40,40 460,230\n"
+    m += style("#141414", "#222222", 2) + "rectangle 190,100 290,230\n"
+    m += style("#3e4246", "#222222", 2) + "polygon 300,250 390,232 396,246 306,264\n"
+    for x, y in ((120, 246), (330, 226), (420, 258), (160, 262), (250, 255)):
+        m += style("#7a868c") + f"polygon {x},{y} {x + 10},{y - 4} {x + 14},{y + 3} {x + 3},{y + 6}\n"
+    m += style("#1f2226") + "rectangle 0,230 492,277\n" + style("#3e4246", "#222222", 2) + "polygon 300,250 390,232 396,246 306,264\n"
+    m += style("#2a2a2a", opacity=0.6) + "path 'M 190,100 Q 240,60 300,96 L 300,104 Q 240,80 190,110 Z'\n"
+    m += floodlight(240, 30, 70)
+    soft += ammonia_cloud(230, 200, 260, 90, seed=12)
+    front += label(8, 8, "Machine room: the door blown out, fog still pours out")
+    render(out, ["-size", f"{SCENE_W}x{SCENE_H}", "gradient:#070d22-#24365c"], m, soft, front)
+
+
+def ghs(cx, cy, r, symbol):
+    """A pictogram of the chemical labelling system: black symbol in a red-bordered square
+    on its point."""
+    out = style("#ffffff", "#d7261e", max(2, r * 0.12)) + f"polygon {cx},{cy - r} {cx + r},{cy} {cx},{cy + r} {cx - r},{cy}\n"
+    if symbol == "skull":
+        out += style("#111111") + (f"circle {cx},{cy - r * 0.12} {cx + r * 0.2},{cy - r * 0.12}\n"
+                                   f"rectangle {cx - r * 0.1},{cy} {cx + r * 0.1},{cy + r * 0.1}\n")
+        out += style("none", "#111111", max(1.5, r * 0.09), 0) + (
+            f"line {cx - r * 0.35},{cy + r * 0.1} {cx + r * 0.35},{cy + r * 0.38}\n"
+            f"line {cx + r * 0.35},{cy + r * 0.1} {cx - r * 0.35},{cy + r * 0.38}\n")
+        out += style("#ffffff") + (f"circle {cx - r * 0.08},{cy - r * 0.13} {cx - r * 0.02},{cy - r * 0.13}\n"
+                                   f"circle {cx + r * 0.08},{cy - r * 0.13} {cx + r * 0.14},{cy - r * 0.13}\n")
+    elif symbol == "corrosion":
+        out += corrosion(cx, cy + r * 0.18, r * 0.95)
+    elif symbol == "gas":
+        out += style("#111111") + (f"roundrectangle {cx - r * 0.42},{cy - r * 0.12} {cx + r * 0.3},{cy + r * 0.14} {r * 0.1},{r * 0.1}\n"
+                                   f"rectangle {cx + r * 0.3},{cy - r * 0.05} {cx + r * 0.4},{cy + r * 0.07}\n")
+    elif symbol == "environment":
+        out += style("none", "#111111", max(1, r * 0.06), 0) + (f"line {cx - r * 0.3},{cy + r * 0.25} {cx - r * 0.3},{cy - r * 0.4}\n"
+                                                                f"line {cx - r * 0.3},{cy - r * 0.15} {cx - r * 0.5},{cy - r * 0.3}\n"
+                                                                f"line {cx - r * 0.3},{cy - r * 0.05} {cx - r * 0.1},{cy - r * 0.25}\n"
+                                                                f"line {cx - r * 0.6},{cy + r * 0.3} {cx + r * 0.6},{cy + r * 0.3}\n")
+        out += style("#111111") + f"polygon {cx},{cy + r * 0.12} {cx + r * 0.35},{cy} {cx + r * 0.5},{cy + r * 0.12} {cx + r * 0.35},{cy + r * 0.22}\n"
+    return out
+
+
+@picture("scn3_receiver_labels.gif")
+def receiver_labels(out):
+    soft = front = ""
+    m = style("#ffffff", "#333333", 1) + "rectangle 10,10 230,170\n"
+    m += text(120, 32, "AMMONIA, ANHYDROUS", 13, "#111111", anchor="middle")
+    m += text(120, 48, "NH3  -  receiver R1, 4 000 kg", 10, "#333333", "DejaVu-Sans", anchor="middle")
+    for i, symbol in enumerate(("gas", "corrosion", "skull", "environment")):
+        m += ghs(42 + i * 52, 92, 23, symbol)
+    m += text(120, 140, "DANGER", 13, "#111111", anchor="middle")
+    m += text(120, 158, "Toxic if inhaled. Severe skin burns.", 9, "#333333", "DejaVu-Sans", anchor="middle")
+    render(out, ["-size", "240x180", "xc:#b9c2c8"], m, soft, front)
+
+
+def placard(out, fill, number, symbol, lower=None):
+    """A danger label of 200 x 200 pixels, as the quiz questions show them."""
+    m = diamond(100, 100, 94, fill, number, symbol, lower=lower)
+    m += style("none", "#111111", 2, 0) + "polygon 100,14 186,100 100,186 14,100\n"
+    render(out, ["-size", "200x200", "xc:#ffffff"], m)
+
+
+PICTURES["placard_8.gif"] = lambda out: placard(out, "#ffffff", "8", "corrosive", lower="#111111")
+
+
+def painted_out(source, box, colour):
+    """A course picture with its caption painted over, for a question that must not show it."""
+    def draw(out):
+        subprocess.run(["convert", str(IMAGES / source), "+repage", "-fill", colour, "-draw",
+                        "rectangle " + box, "-strip", str(out)], check=True)
+    return draw
+
+
+PICTURES["windsock_plain.gif"] = painted_out("windsock.gif[0]", "40,105 169,130", "#dfeefa")
+PICTURES["tank_shapes_plain.gif"] = painted_out("tank_shapes.gif", "0,142 480,194", "#ffffff")
 
 
 def thermometer(out, degrees, night=False):

@@ -5,6 +5,7 @@ svarsalt.ini, facit.ini, bilder.ini) from the scenario texts below.
 The tables are plain course sources afterwards; run this again after changing a text here:
     python3 course/tools/scn_tables.py
 """
+import itertools
 import textwrap
 from pathlib import Path
 
@@ -40,12 +41,64 @@ def line_count(text):
     return text.count("\\n") + 1 if text else 0
 
 
+def key_rows(room):
+    """The room's key with every `with:n` answer spelt out as the combinations that tick n
+    (ones the key names itself keep their own row); "*" rows stay last, as they only catch
+    what nothing else matched."""
+    ids = sorted(alt_id for alt_id, _ in room["alternatives"])
+    named = {answer for answer, _, _ in room["key"] if not answer.startswith("with:")}
+    rows = []
+    for answer, action, dialog in room["key"]:
+        if not answer.startswith("with:"):
+            rows.append((answer, action, dialog))
+            continue
+        risky = int(answer[len("with:"):])
+        assert room["type"] == "fv" and risky in ids, (room["id"], answer)
+        for size in range(1, len(ids) + 1):
+            for combination in itertools.combinations(ids, size):
+                text = ",".join(map(str, combination))
+                if risky in combination and text not in named:
+                    rows.append((text, action, dialog))
+                    named.add(text)
+    return [r for r in rows if r[0] != "*"] + [r for r in rows if r[0] == "*"]
+
+
+def targets(room):
+    """The rooms (None for the finish) that the room's answers lead on to."""
+    out = set()
+    for _, action, _ in key_rows(room):
+        if action == "finish":
+            out.add(None)
+        elif int(action[1:]) != room["id"]:
+            out.add(int(action[1:]))
+    return out
+
+
+def score_range(sc):
+    """PoangMin and PoangMax: the fewest and the most points of a finished run that enters
+    no room twice (a try-again adds a room's points once more and has no upper bound)."""
+    rooms = {room["id"]: room for room in sc["rooms"]}
+    start = next(room["id"] for room in sc["rooms"] if room.get("start"))
+    scores = []
+
+    def walk(room_id, points, seen):
+        for target in targets(rooms[room_id]):
+            if target is None:
+                scores.append(points)
+            elif target not in seen:
+                walk(target, points + rooms[target]["points"], seen | {target})
+
+    walk(start, rooms[start]["points"], {start})
+    return min(scores), max(scores)
+
+
 def build():
     scenarios, questions, alternatives, keys, pictures = [], [], [], [], []
     for sc in SCENARIOS:
         sid = sc["id"]
-        scenarios.append([sid, sc["name"], sc["description"], sc["start_time"], sc["score_min"],
-                          sc["score_max"], sc["logo"], sc["temp"], sc["wind"]])
+        score_min, score_max = score_range(sc)
+        scenarios.append([sid, sc["name"], sc["description"], sc["start_time"], score_min,
+                          score_max, sc["logo"], sc["temp"], sc["wind"]])
         for room in sc["rooms"]:
             rid = room["id"]
             question = wrap(room["question"], QUESTION_WIDTH)
@@ -56,7 +109,7 @@ def build():
                               line_count(question), line_count(hint)])
             for order, (alt_id, text) in enumerate(room["alternatives"], start=1):
                 alternatives.append([alt_id, rid, sid, wrap(text, ALTERNATIVE_WIDTH), order])
-            for answer, action, dialog in room["key"]:
+            for answer, action, dialog in key_rows(room):
                 keys.append([rid, sid, answer, action, dialog])
             for order, name in enumerate(room["scenes"], start=1):
                 pictures.append([rid, sid, name, order])

@@ -77,10 +77,10 @@ protected:
         {"hazQuizPos", "3"}, {"hazQuizCorr", "2"},
         {"excerUseList", "0"}, {"excerQuizPos", "2"}, {"excerQuizCorr", "1"},
         {"examUseList", "0"}, {"examQuizPos", "1"}, {"examQuizCorr", "1"},
-        // Scenario 1 ranges 5 .. 40 points, scenario 3 7 .. 45.
-        {"CompletedScenarios", "1,2"}, {"CompletedScores", "12,30"}, // 100 - 7/35 = 80
-        {"excerCompletedScenarios", "1,1"}, {"excerCompletedScores", "5,26"}, // 100 - 21/70 = 70
-        {"examCompletedScenarios", "3"}, {"examCompletedScores", "26"}, // 100 - 19/38 = 50
+        // Scenario 1 ranges 5 .. 31 points, scenario 3 8 .. 39 (rounded to whole percents).
+        {"CompletedScenarios", "1,2"}, {"CompletedScores", "12,30"}, // 100 - 7/26 = 73
+        {"excerCompletedScenarios", "1,1"}, {"excerCompletedScores", "5,26"}, // 100 - 21/52 = 60
+        {"examCompletedScenarios", "3"}, {"examCompletedScores", "26"}, // 100 - 18/31 = 42
     };
 };
 
@@ -99,10 +99,10 @@ TEST_F(ProgressTabTest, ShowsTheLearnersCountsAndRatingsAndPrintsThemOnTheDiplom
     EXPECT_EQ(label("curLblQuizExcerDone"), "2");
     EXPECT_EQ(label("curLblExamTot"), "10");
     EXPECT_EQ(label("curLblExamCorr"), "1");
-    EXPECT_EQ(bar("prgScenarioLatest"), 80);
+    EXPECT_EQ(bar("prgScenarioLatest"), 73);
     EXPECT_EQ(label("curLblTakScenarioName"), "Petrol tank truck leaking after a motorway collision");
-    EXPECT_EQ(bar("prgScenarioAvg"), 70);
-    EXPECT_EQ(bar("prgScenarioExam"), 50);
+    EXPECT_EQ(bar("prgScenarioAvg"), 60);
+    EXPECT_EQ(bar("prgScenarioExam"), 42);
 
     // A scenario finished meanwhile shows when the tab is opened.
     QHash<QString, QString> later = annFields;
@@ -128,8 +128,8 @@ TEST_F(ProgressTabTest, ShowsTheLearnersCountsAndRatingsAndPrintsThemOnTheDiplom
     EXPECT_TRUE(written.contains(QStringLiteral("<td><b>Exam</b></td><td class=\"num\">10</td>")));
     EXPECT_TRUE(written.contains(QStringLiteral("Ammonia leak at a cold store")));
     EXPECT_TRUE(written.contains(QStringLiteral("diplom_bar.gif\" width=\"0\"")));
-    EXPECT_TRUE(written.contains(QStringLiteral("diplom_bar.gif\" width=\"315\""))); // 70 x 4.5
-    EXPECT_TRUE(written.contains(QStringLiteral("diplom_bar.gif\" width=\"225\""))); // 50 x 4.5
+    EXPECT_TRUE(written.contains(QStringLiteral("diplom_bar.gif\" width=\"270\""))); // 60 x 4.5
+    EXPECT_TRUE(written.contains(QStringLiteral("diplom_bar.gif\" width=\"189\""))); // 42 x 4.5
     EXPECT_TRUE(written.contains(QStringLiteral("Learner: Ann<br>")));
     EXPECT_FALSE(written.contains(QStringLiteral("@@")));
 

@@ -1,7 +1,8 @@
 // Checks the sample scenarios of this build as the scenario program meets them: each one
 // starts in exactly one room, every answer a learner can give leads somewhere, every room
 // can be reached and the end can be reached, and every picture and page it names is there.
-// A dead end in a scenario shows up here instead of as an error box in the middle of class.
+// A dead end in a scenario shows up here instead of as an error box in the middle of class,
+// and so does a room that marks a wrong choice without saying why.
 
 #include "Twips.h"
 #include "clsDataFile.h"
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <queue>
 
@@ -162,6 +164,88 @@ QString actionFor(const Room &room, const QString &answer)
     return fallback;
 }
 
+// The text shown for an answer that keeps the learner in the room, found like its action.
+QString dialogFor(const Room &room, const QString &answer)
+{
+    for (const KeyRow &row : room.keys)
+        if (row.answer != QLatin1String("*") && sortedTokens(row.answer) == sortedTokens(answer))
+            return row.dialog;
+    QString fallback;
+    for (const KeyRow &row : room.keys)
+        if (row.answer == QLatin1String("*"))
+            fallback = row.dialog;
+    return fallback;
+}
+
+constexpr int Finish = -1;
+
+// The rooms a room's key leads on to, Finish for "finish"; the room itself is left out.
+QSet<int> nextRooms(int roomId, const Room &room)
+{
+    QSet<int> next;
+    for (const KeyRow &row : room.keys) {
+        const int target = row.action == QLatin1String("finish") ? Finish : row.action.mid(1).toInt();
+        if (target != roomId)
+            next.insert(target);
+    }
+    return next;
+}
+
+bool canFinish(const Scenario &scenario, int from)
+{
+    QSet<int> seen{from};
+    QList<int> todo{from};
+    while (!todo.isEmpty()) {
+        const int id = todo.takeFirst();
+        for (int target : nextRooms(id, scenario.rooms.value(id))) {
+            if (target == Finish)
+                return true;
+            if (!seen.contains(target) && scenario.rooms.contains(target)) {
+                seen.insert(target);
+                todo << target;
+            }
+        }
+    }
+    return false;
+}
+
+// The fewest penalty points with which each room is entered from the start (its own points
+// included); a room's points count each time it is entered.
+QMap<int, int> cheapestTo(const Scenario &scenario, int start)
+{
+    QMap<int, int> best;
+    using Entry = std::pair<int, int>; // points so far, room
+    std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> queue;
+    queue.push({scenario.rooms[start].points, start});
+    while (!queue.empty()) {
+        const auto [points, id] = queue.top();
+        queue.pop();
+        if (best.contains(id))
+            continue;
+        best[id] = points;
+        for (int target : nextRooms(id, scenario.rooms[id]))
+            if (target != Finish && scenario.rooms.contains(target) && !best.contains(target))
+                queue.push({points + scenario.rooms[target].points, target});
+    }
+    return best;
+}
+
+// The most penalty points of a finished run that enters no room twice: repeating a room
+// has no upper bound, so the worst run counts every room at most once.
+int worstScore(const Scenario &scenario, int room, int points = 0, QSet<int> seen = {})
+{
+    points += scenario.rooms[room].points;
+    seen.insert(room);
+    int worst = -1;
+    for (int target : nextRooms(room, scenario.rooms[room])) {
+        if (target == Finish)
+            worst = std::max(worst, points);
+        else if (!seen.contains(target) && scenario.rooms.contains(target))
+            worst = std::max(worst, worstScore(scenario, target, points, seen));
+    }
+    return worst;
+}
+
 void expectPictureLoads(const QString &name, int height = 0)
 {
     if (!existsExactly(imagesDir(), name)) {
@@ -257,27 +341,11 @@ void checkAnswerKey(int roomId, const Room &room, const Scenario &scenario, QSet
 // The fewest penalty points from the start to "finish": what a perfect run scores.
 int bestScore(const Scenario &scenario, int start)
 {
-    QMap<int, int> best;
-    using Entry = std::pair<int, int>; // points so far, room
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> queue;
-    queue.push({scenario.rooms[start].points, start});
+    const QMap<int, int> cheapest = cheapestTo(scenario, start);
     int finish = -1;
-    while (!queue.empty()) {
-        const auto [points, id] = queue.top();
-        queue.pop();
-        if (best.contains(id))
-            continue;
-        best[id] = points;
-        for (const KeyRow &row : scenario.rooms[id].keys) {
-            if (row.action == QLatin1String("finish")) {
-                finish = finish < 0 ? points : std::min(finish, points);
-                continue;
-            }
-            const int target = row.action.mid(1).toInt();
-            if (scenario.rooms.contains(target) && !best.contains(target))
-                queue.push({points + scenario.rooms[target].points, target});
-        }
-    }
+    for (auto it = cheapest.begin(); it != cheapest.end(); ++it)
+        if (nextRooms(it.key(), scenario.rooms[it.key()]).contains(Finish))
+            finish = finish < 0 ? it.value() : std::min(finish, it.value());
     return finish;
 }
 
@@ -343,27 +411,135 @@ TEST(SampleScenarioContent, ScenariosUseEveryKindOfRoom)
     bool scenePage = false;
     for (auto it = scenarios.begin(); it != scenarios.end(); ++it) {
         SCOPED_TRACE("scenario " + std::to_string(it.key()));
-        bool fv = false, jn = false, catchAll = false, stayWithText = false, stayWithout = false, branch = false;
+        bool fv = false, jn = false, catchAll = false, stayWithText = false;
         for (auto room = it->rooms.begin(); room != it->rooms.end(); ++room) {
             fv |= room->type == QLatin1String("fv");
             jn |= room->type == QLatin1String("jn");
-            QSet<QString> otherRooms;
             for (const KeyRow &row : room->keys) {
                 catchAll |= row.answer == QLatin1String("*");
-                const bool stays = row.action.mid(1) == QString::number(room.key());
-                stayWithText |= stays && !row.dialog.isEmpty();
-                stayWithout |= stays && row.dialog.isEmpty();
-                if (!stays && row.action != QLatin1String("finish"))
-                    otherRooms.insert(row.action.mid(1));
+                stayWithText |= row.action.mid(1) == QString::number(room.key()) && !row.dialog.isEmpty();
             }
-            branch |= otherRooms.size() >= 2;
             for (const QString &scene : room->scenes)
                 scenePage |= scene.endsWith(QLatin1String(".htm"));
         }
         EXPECT_TRUE(fv && jn);
         EXPECT_TRUE(catchAll);
-        EXPECT_TRUE(stayWithText && stayWithout);
-        EXPECT_TRUE(branch);
+        EXPECT_TRUE(stayWithText);
     }
     EXPECT_TRUE(scenePage);
+}
+
+// Every wrong choice teaches: an answer that keeps the learner in the room shows a text of
+// its own (the program's generic "try again" says nothing about why), and a risky choice
+// may instead lead into a room of its own that shows what it caused.
+TEST(SampleScenarioContent, EveryWrongChoiceSaysWhy)
+{
+    const QMap<int, Scenario> scenarios = readScenarios();
+    for (auto it = scenarios.begin(); it != scenarios.end(); ++it) {
+        for (auto room = it->rooms.begin(); room != it->rooms.end(); ++room) {
+            SCOPED_TRACE("scenario " + std::to_string(it.key()) + " room " + std::to_string(room.key()));
+            const QString here = QString::number(room.key());
+            const auto stays = [&](const QString &action) { return action.mid(1) == here; };
+            for (const KeyRow &row : room->keys)
+                EXPECT_TRUE(!stays(row.action) || !row.dialog.isEmpty())
+                    << "answer " << qPrintable(row.answer) << " gets only the generic message";
+
+            const QList<int> ids = room->orderOfAlternative.keys();
+            if (room->type == QLatin1String("jn")) {
+                // One alternative each: two of them never share a text or a consequence room.
+                QMap<QString, int> feedback;
+                for (int id : ids) {
+                    const QString answer = QString::number(id);
+                    const QString action = actionFor(*room, answer);
+                    const QString key = stays(action) ? dialogFor(*room, answer) : action;
+                    EXPECT_FALSE(feedback.contains(key))
+                        << "alternatives " << feedback.value(key) << " and " << id << " lead to the same " << qPrintable(key);
+                    feedback.insert(key, id);
+                }
+                continue;
+            }
+            // Several ticks: every answer that moves on, with one wrong alternative ticked too,
+            // either explains that alternative in a text no other alternative shares, or
+            // leads on (into the consequence of that choice).
+            for (const KeyRow &row : room->keys) {
+                if (row.answer == QLatin1String("*") || stays(row.action))
+                    continue;
+                QMap<QString, int> texts;
+                for (int id : ids) {
+                    QStringList answer = row.answer.split(u',');
+                    if (answer.contains(QString::number(id)))
+                        continue;
+                    answer << QString::number(id);
+                    const QString joined = answer.join(u',');
+                    if (!stays(actionFor(*room, joined)))
+                        continue;
+                    const QString text = dialogFor(*room, joined);
+                    EXPECT_FALSE(texts.contains(text)) << "alternatives " << texts.value(text) << " and " << id
+                                                        << " share the text after " << qPrintable(row.answer);
+                    texts.insert(text, id);
+                }
+            }
+        }
+    }
+}
+
+// Scenario shows a new room with the alternative of the number just chosen already chosen.
+// That carried-over choice must never answer the next room for the learner: it is one
+// that keeps the learner in the room, with its reason.
+TEST(SampleScenarioContent, ACarriedOverChoiceNeverAnswersTheNextRoom)
+{
+    const QMap<int, Scenario> scenarios = readScenarios();
+    for (auto it = scenarios.begin(); it != scenarios.end(); ++it) {
+        for (auto room = it->rooms.begin(); room != it->rooms.end(); ++room) {
+            if (room->type != QLatin1String("jn"))
+                continue;
+            for (int id : room->orderOfAlternative.keys()) {
+                const QString answer = QString::number(id);
+                const QString action = actionFor(*room, answer);
+                const int target = action.mid(1).toInt();
+                if (action == QLatin1String("finish") || target == room.key() || !it->rooms.contains(target))
+                    continue;
+                const Room &next = it->rooms[target];
+                if (next.type != QLatin1String("jn") || !next.orderOfAlternative.contains(id))
+                    continue;
+                EXPECT_EQ(actionFor(next, answer).mid(1), QString::number(target))
+                    << "scenario " << it.key() << ": alternative " << id << " of room " << room.key()
+                    << " comes out chosen in room " << target << " and answers it";
+            }
+        }
+    }
+}
+
+// Choices have consequences: each scenario has rooms that branch, every room leads on to a
+// finish, and a poor path still ends the scenario, scored worse than the best run.
+TEST(SampleScenarioContent, RiskyChoicesBranchAndAPoorPathStillEnds)
+{
+    const QMap<int, Scenario> scenarios = readScenarios();
+    for (auto it = scenarios.begin(); it != scenarios.end(); ++it) {
+        const Scenario &scenario = it.value();
+        SCOPED_TRACE("scenario " + std::to_string(it.key()));
+        int start = 0;
+        for (auto room = scenario.rooms.begin(); room != scenario.rooms.end(); ++room)
+            if (room->startMarks > 0)
+                start = room.key();
+
+        int branching = 0;
+        QList<int> endings;
+        for (auto room = scenario.rooms.begin(); room != scenario.rooms.end(); ++room) {
+            const QSet<int> next = nextRooms(room.key(), *room);
+            branching += next.size() >= 2;
+            if (next.contains(Finish))
+                endings << room.key();
+            EXPECT_TRUE(canFinish(scenario, room.key())) << "room " << room.key() << " never reaches a finish";
+        }
+        EXPECT_GE(branching, 2);
+
+        const QMap<int, int> cheapest = cheapestTo(scenario, start);
+        int poorEndings = 0;
+        for (int room : endings)
+            poorEndings += cheapest.value(room) > scenario.scoreMin;
+        EXPECT_GE(poorEndings, 1) << "every ending is reached by the best run";
+        EXPECT_EQ(scenario.scoreMax, worstScore(scenario, start))
+            << "the progress overview rates the worst finished run 0 %";
+    }
 }
