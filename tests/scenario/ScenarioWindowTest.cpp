@@ -151,13 +151,16 @@ TEST_F(Window, AnInterruptedRunResumesInTheSameRoom)
 
     ASSERT_EQ(start(" user=Anna, mode=3"), ScenarioProgram::StartResult::Started);
     EXPECT_EQ(question(), "What do you do first?\nChoose two");
-    // Showing the room again counts its minutes and points once more.
-    EXPECT_EQ(program->run().state().simMinutes, 505);
-    EXPECT_EQ(program->run().state().score, 5);
+    // The room, clock and score exactly as saved: 495 minutes, 3 points.
+    EXPECT_EQ(control<QLabel>("lblSimTid")->text(), "8 " + program->run().caption("SimTidTimmar") + " : 15 "
+                                                         + program->run().caption("SimTidMinuter"));
+    EXPECT_EQ(program->run().state().score, 3);
+    // Going on from here from here ends with the score an uninterrupted run has.
+    answer({"chkSvar(3)", "chkSvar(1)"});
+    EXPECT_EQ(runFields("Anna", 3), QStringList({"5", "3", "502", "6"}));
     messages.queueAnswer(haz::MessageAnswer::Yes);
     click("cmdExit");
     EXPECT_EQ(exitCode, 0);
-    EXPECT_EQ(haztest::readFile(progressPath()), saved);
 }
 
 TEST_F(Window, AStartThatCannotFindTheLearnerSaysSoOnceAndWritesNothing)
@@ -253,4 +256,34 @@ TEST_F(Window, EverySampleQuestionFitsTheLinesItsRowGivesIt)
         }
     }
     EXPECT_GT(shown, 12) << "rooms beyond the start rooms";
+}
+
+TEST_F(Window, ANewRoomStartsWithNothingChosenAndEnterOnMoreInformationOpensThePage)
+{
+    // Room 1's first alternative leads to room 3, whose only alternative is number 1 too.
+    writeTable("facit.ini", tableText("Facit", FacitFields, {{"1", "5", "1", "R3", ""}, {"1", "5", "*", "R1", ""},
+                                                             {"3", "5", "1", "finish", ""}}));
+    ASSERT_EQ(start(" user=Anna,mode=1"), ScenarioProgram::StartResult::Started);
+    frmWebinfo *info = program->infoWindow();
+    ASSERT_NE(info, nullptr);
+    info->close();
+    ASSERT_FALSE(info->isVisible());
+
+    auto *more = control<QPushButton>("cmdInfolank");
+    click("optSvar(1)");
+    more->setFocus();
+    QTest::keyClick(more, Qt::Key_Return);
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_EQ(question(), "Where do you stop?");
+    EXPECT_TRUE(messages.shown().isEmpty());
+
+    control<QRadioButton>("optSvar(1)")->setFocus();
+    QTest::keyClick(program->mainWindow(), Qt::Key_Return);
+    ASSERT_EQ(question(), "Report?");
+    EXPECT_FALSE(control<QRadioButton>("optSvar(1)")->isChecked());
+    EXPECT_FALSE(control<QPushButton>("cmdSvara")->isEnabled());
+    QTest::keyClick(program->mainWindow(), Qt::Key_Return);
+    EXPECT_EQ(question(), "Report?");
+    EXPECT_FALSE(exitCode.has_value());
+    EXPECT_EQ(runFields("Anna", 1), QStringList({"5", "3", "492", "4"}));
 }
