@@ -11,6 +11,11 @@
 #include "Verandel.h"
 #include "frmMain.h"
 #include "frmWebinfo.h"
+#include "AccessKeys.h"
+#include "InfoWindowPlace.h"
+
+#include <QApplication>
+#include <QScreen>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -286,4 +291,57 @@ TEST_F(Window, ANewRoomStartsWithNothingChosenAndEnterOnMoreInformationOpensTheP
     EXPECT_EQ(question(), "Report?");
     EXPECT_FALSE(exitCode.has_value());
     EXPECT_EQ(runFields("Anna", 1), QStringList({"5", "3", "492", "4"}));
+}
+
+TEST_F(Window, TheInfoWindowLeavesTheQuestionInViewAndTheKeyboardReachesEverything)
+{
+    ASSERT_EQ(start(" user=Anna,mode=1"), ScenarioProgram::StartResult::Started);
+    frmMain *w = program->mainWindow();
+    frmWebinfo *info = program->infoWindow();
+    ASSERT_TRUE(info && info->isVisible());
+    const QRect frame = info->frameGeometry();
+    EXPECT_TRUE(info->screen()->availableGeometry().contains(frame));
+    for (const QString name : {"lblFragaNamn", "lblFragaLedtext", "optSvar(1)", "optSvar(2)", "optSvar(3)", "cmdSvara"})
+        EXPECT_FALSE(frame.intersects(haz::visibleScreenRect(control<QWidget>(name)))) << name.toStdString();
+
+    // The window has the focus, on the first alternative; Tab runs to Answer once it can answer.
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(w->focusWidget(), control<QWidget>("optSvar(1)"));
+    QTest::keyClick(w->focusWidget(), Qt::Key_Down);
+    QTest::keyClick(w->focusWidget(), Qt::Key_Space);
+    ASSERT_TRUE(control<QRadioButton>("optSvar(2)")->isChecked());
+    EXPECT_TRUE(control<QPushButton>("cmdSvara")->isEnabled());
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(w->focusWidget(), control<QWidget>("cmdSvara"));
+
+    // Left and right turn the scene wherever the focus is.
+    auto *current = control<QLabel>("lblCurrentImage");
+    QTest::keyClick(w->focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(current->text(), "3");
+    QTest::keyClick(w->focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(current->text(), "1");
+
+    // Every captioned button has its own access key.
+    QSet<QChar> keys;
+    for (const QPushButton *button : w->findChildren<QPushButton *>()) {
+        if (button->text().isEmpty())
+            continue;
+        const QChar key = haz::accessKeyOf(button->text());
+        EXPECT_FALSE(key.isNull()) << button->objectName().toStdString();
+        EXPECT_FALSE(keys.contains(key)) << button->objectName().toStdString();
+        keys.insert(key);
+    }
+    EXPECT_GE(keys.size(), 3);
+
+    // Moved by the learner, it stays there when the room's question comes again;
+    // Escape closes it.
+    const QPoint chosen = frame.topLeft() + QPoint(-40, -30);
+    info->move(chosen);
+    QCoreApplication::processEvents();
+    answer({"optSvar(1)"}); // too close: the same room again
+    ASSERT_EQ(question(), "Where do you stop?");
+    ASSERT_TRUE(info->isVisible());
+    EXPECT_EQ(info->frameGeometry().topLeft(), chosen);
+    QTest::keyClick(info->browser(), Qt::Key_Escape);
+    EXPECT_FALSE(info->isVisible());
 }

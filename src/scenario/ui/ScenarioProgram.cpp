@@ -135,9 +135,12 @@ void ScenarioProgram::buildWindow(const StartView &view)
     // The learner can answer by keyboard at once.
     w.raise();
     w.activateWindow();
-    // The first question's page was shown before the main window had its place.
-    if (m_info && m_info->isVisible())
+    // The first question's page was shown before the main window had its place; both
+    // stay on top, so the page comes up again above the main window.
+    if (m_info && m_info->isVisible()) {
         placeInfoWindow();
+        m_info->raise();
+    }
 }
 
 frmWebinfo *ScenarioProgram::info()
@@ -183,9 +186,12 @@ void ScenarioProgram::showInfoWindow()
 
 void ScenarioProgram::placeInfoWindow()
 {
-    // The question column never; the scene too while there is room elsewhere.
+    // The question column never; the scene, clock, situation report and exit button
+    // neither while there is room elsewhere.
     if (m_main && m_panel && m_info)
-        m_place.place(*m_main, m_panel->keepInView(), {m_main->sceneFrame()});
+        m_place.place(*m_main, m_panel->keepInView(),
+                      {m_main->sceneFrame(), m_main->clockPanel(), m_main->statusBox(), m_main->statusLabel(),
+                       m_main->exitButton()});
 }
 
 void ScenarioProgram::answer()
