@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTabBar>
 
 #include <exception>
 
@@ -156,12 +157,17 @@ void frmWebInfoHost::showWithoutWaiting(const QList<const QWidget *> &keepInView
 {
     frmWebInfo *w = window();
     const QWidget *main = keepInView.isEmpty() ? nullptr : keepInView.first()->window();
+    // The tab strip stays in view too while there is room elsewhere.
+    QList<const QWidget *> rather;
     if (main)
-        m_place.place(*main, keepInView);
+        for (const QTabBar *strip : main->findChildren<QTabBar *>())
+            rather << strip;
+    if (main)
+        m_place.place(*main, keepInView, rather);
     m_place.byProgram([w] { w->show(); }); // top-most already; no need to raise or activate it
     // Shown for the first time, the window has its frame now.
     if (main)
-        m_place.place(*main, keepInView);
+        m_place.place(*main, keepInView, rather);
 }
 
 void frmWebInfoHost::applySizeWish(const QuizQuestion &question)
