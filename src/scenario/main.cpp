@@ -1,6 +1,7 @@
 // Scenario: plays one scenario for one learner, as the course program asks on its
 // command line ("user=NAME,mode=N"). Everything it reads lies in its own folder and
 // in the learner's progress file.
+#include "CommandLineInfo.h"
 #include "GenericSubs.h"
 #include "GuardedApplication.h"
 #include "QtMessageService.h"
@@ -11,6 +12,10 @@
 
 int main(int argc, char **argv)
 {
+    if (const auto code = haz::answerInfoOption(argc, argv, "Scenario user=NAME,mode=N",
+                                                "Plays one scenario for one learner; the course program starts it.\n"
+                                                "Modes: 1 tactics, 2 exercise, 3 exam."))
+        return *code;
     haz::QtMessageService messages;
     haz::GuardedApplication app(argc, argv, messages);
     QApplication::setApplicationName(QStringLiteral("Scenario"));

@@ -15,6 +15,8 @@ PageView::PageView(QWidget *parent) : QTextBrowser(parent), m_print(&PageView::p
 {
     setOpenLinks(true);
     setOpenExternalLinks(true); // web links go to the user's browser
+    // A page is read, not typed in: Tab moves on to the next control.
+    setTabChangesFocus(true);
 }
 
 bool PageView::hasPage() const

@@ -1,4 +1,5 @@
 // Training: the course program. Everything it needs lies in the folder that holds it.
+#include "CommandLineInfo.h"
 #include "GuardedApplication.h"
 #include "ProgramState.h"
 #include "QtMessageService.h"
@@ -6,6 +7,10 @@
 
 int main(int argc, char **argv)
 {
+    if (const auto code = haz::answerInfoOption(argc, argv, "Training",
+                                                "The hazardous-materials course: sign in, read, answer, play scenarios.\n"
+                                                "It takes no arguments; the course lies in the program's own folder."))
+        return *code;
     haz::QtMessageService messages;
     haz::GuardedApplication app(argc, argv, messages);
     QApplication::setApplicationName(QStringLiteral("Training"));

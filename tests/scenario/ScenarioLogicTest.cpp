@@ -1,7 +1,6 @@
 // The scenario run without windows: command line, tables, judging, clock, progress.
 #include "Errors.h"
 #include "GenericSubs.h"
-#include "InfoPlacement.h"
 #include "QuestionLayout.h"
 #include "ScenarioFixture.h"
 #include "ScenarioRun.h"
@@ -135,23 +134,6 @@ TEST(SceneRules, PanningWrapsAndOnlyLowerCaseExtensionsShow)
     EXPECT_EQ(sceneHeight(1, true), 4155);
 }
 
-TEST(InfoPlacement, BesideTheMainWindowNeverOverTheSceneAndAlwaysOnScreen)
-{
-    const QRect screen(0, 0, 1600, 1000);
-    // Room on the right: beside it, top-aligned.
-    EXPECT_EQ(infoBesideMain(QRect(0, 100, 800, 550), QSize(665, 368), screen), QRect(800, 100, 665, 368));
-    // No room on the right, room on the left.
-    EXPECT_EQ(infoBesideMain(QRect(700, 100, 800, 550), QSize(600, 368), screen), QRect(100, 100, 600, 368));
-    // Centred main window: the roomier side, narrowed to its room.
-    EXPECT_EQ(infoBesideMain(QRect(403, 224, 794, 552), QSize(665, 368), screen), QRect(1197, 224, 403, 368));
-    // Too little room either side: readable width, overlapping, but on screen.
-    const QRect tight = infoBesideMain(QRect(100, 900, 1400, 550), QSize(665, 368), screen);
-    EXPECT_EQ(tight.size(), QSize(MinInfoWidthPixels, 368));
-    EXPECT_TRUE(screen.contains(tight));
-    // Larger than the screen: the whole room beside the main window, the screen's height.
-    EXPECT_EQ(infoBesideMain(QRect(0, 0, 800, 550), QSize(3000, 2000), screen), QRect(800, 0, 800, 1000));
-}
-
 class Tables : public ScenarioFixture {
 protected:
     ScenarioFiles files{env.installFolder()};
@@ -237,8 +219,11 @@ TEST_F(Run, ResumesTheStoredRoomClockAndScore)
     const StartView view = make(" user=Anna, mode=2").start();
     EXPECT_EQ(view.room.question.RumID, 2);
     EXPECT_TRUE(view.room.checkBoxes);
-    EXPECT_EQ(run->state().simMinutes, 105);
-    EXPECT_EQ(run->state().score, 5);
+    // The saved figures already count the room: it is not charged a second time.
+    EXPECT_EQ(run->state().simMinutes, 95);
+    EXPECT_EQ(run->state().score, 3);
+    EXPECT_EQ(run->state().roomId, 2);
+    EXPECT_EQ(run->state().questionType, "fv");
 }
 
 TEST_F(Run, StartFailuresSayWhatIsWrongAndWriteNothing)

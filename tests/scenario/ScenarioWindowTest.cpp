@@ -11,6 +11,11 @@
 #include "Verandel.h"
 #include "frmMain.h"
 #include "frmWebinfo.h"
+#include "AccessKeys.h"
+#include "InfoWindowPlace.h"
+
+#include <QApplication>
+#include <QScreen>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -151,13 +156,16 @@ TEST_F(Window, AnInterruptedRunResumesInTheSameRoom)
 
     ASSERT_EQ(start(" user=Anna, mode=3"), ScenarioProgram::StartResult::Started);
     EXPECT_EQ(question(), "What do you do first?\nChoose two");
-    // Showing the room again counts its minutes and points once more.
-    EXPECT_EQ(program->run().state().simMinutes, 505);
-    EXPECT_EQ(program->run().state().score, 5);
+    // The room, clock and score exactly as saved: 495 minutes, 3 points.
+    EXPECT_EQ(control<QLabel>("lblSimTid")->text(), "8 " + program->run().caption("SimTidTimmar") + " : 15 "
+                                                         + program->run().caption("SimTidMinuter"));
+    EXPECT_EQ(program->run().state().score, 3);
+    // Going on from here from here ends with the score an uninterrupted run has.
+    answer({"chkSvar(3)", "chkSvar(1)"});
+    EXPECT_EQ(runFields("Anna", 3), QStringList({"5", "3", "502", "6"}));
     messages.queueAnswer(haz::MessageAnswer::Yes);
     click("cmdExit");
     EXPECT_EQ(exitCode, 0);
-    EXPECT_EQ(haztest::readFile(progressPath()), saved);
 }
 
 TEST_F(Window, AStartThatCannotFindTheLearnerSaysSoOnceAndWritesNothing)
@@ -253,4 +261,87 @@ TEST_F(Window, EverySampleQuestionFitsTheLinesItsRowGivesIt)
         }
     }
     EXPECT_GT(shown, 12) << "rooms beyond the start rooms";
+}
+
+TEST_F(Window, ANewRoomStartsWithNothingChosenAndEnterOnMoreInformationOpensThePage)
+{
+    // Room 1's first alternative leads to room 3, whose only alternative is number 1 too.
+    writeTable("facit.ini", tableText("Facit", FacitFields, {{"1", "5", "1", "R3", ""}, {"1", "5", "*", "R1", ""},
+                                                             {"3", "5", "1", "finish", ""}}));
+    ASSERT_EQ(start(" user=Anna,mode=1"), ScenarioProgram::StartResult::Started);
+    frmWebinfo *info = program->infoWindow();
+    ASSERT_NE(info, nullptr);
+    info->close();
+    ASSERT_FALSE(info->isVisible());
+
+    auto *more = control<QPushButton>("cmdInfolank");
+    click("optSvar(1)");
+    more->setFocus();
+    QTest::keyClick(more, Qt::Key_Return);
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_EQ(question(), "Where do you stop?");
+    EXPECT_TRUE(messages.shown().isEmpty());
+
+    control<QRadioButton>("optSvar(1)")->setFocus();
+    QTest::keyClick(program->mainWindow(), Qt::Key_Return);
+    ASSERT_EQ(question(), "Report?");
+    EXPECT_FALSE(control<QRadioButton>("optSvar(1)")->isChecked());
+    EXPECT_FALSE(control<QPushButton>("cmdSvara")->isEnabled());
+    QTest::keyClick(program->mainWindow(), Qt::Key_Return);
+    EXPECT_EQ(question(), "Report?");
+    EXPECT_FALSE(exitCode.has_value());
+    EXPECT_EQ(runFields("Anna", 1), QStringList({"5", "3", "492", "4"}));
+}
+
+TEST_F(Window, TheInfoWindowLeavesTheQuestionInViewAndTheKeyboardReachesEverything)
+{
+    ASSERT_EQ(start(" user=Anna,mode=1"), ScenarioProgram::StartResult::Started);
+    frmMain *w = program->mainWindow();
+    frmWebinfo *info = program->infoWindow();
+    ASSERT_TRUE(info && info->isVisible());
+    const QRect frame = info->frameGeometry();
+    EXPECT_TRUE(info->screen()->availableGeometry().contains(frame));
+    for (const QString name : {"lblFragaNamn", "lblFragaLedtext", "optSvar(1)", "optSvar(2)", "optSvar(3)", "cmdSvara"})
+        EXPECT_FALSE(frame.intersects(haz::visibleScreenRect(control<QWidget>(name)))) << name.toStdString();
+
+    // The window has the focus, on the first alternative; Tab runs to Answer once it can answer.
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(w->focusWidget(), control<QWidget>("optSvar(1)"));
+    QTest::keyClick(w->focusWidget(), Qt::Key_Down);
+    QTest::keyClick(w->focusWidget(), Qt::Key_Space);
+    ASSERT_TRUE(control<QRadioButton>("optSvar(2)")->isChecked());
+    EXPECT_TRUE(control<QPushButton>("cmdSvara")->isEnabled());
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(w->focusWidget(), control<QWidget>("cmdSvara"));
+
+    // Left and right turn the scene wherever the focus is.
+    auto *current = control<QLabel>("lblCurrentImage");
+    QTest::keyClick(w->focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(current->text(), "3");
+    QTest::keyClick(w->focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(current->text(), "1");
+
+    // Every captioned button has its own access key.
+    QSet<QChar> keys;
+    for (const QPushButton *button : w->findChildren<QPushButton *>()) {
+        if (button->text().isEmpty())
+            continue;
+        const QChar key = haz::accessKeyOf(button->text());
+        EXPECT_FALSE(key.isNull()) << button->objectName().toStdString();
+        EXPECT_FALSE(keys.contains(key)) << button->objectName().toStdString();
+        keys.insert(key);
+    }
+    EXPECT_GE(keys.size(), 3);
+
+    // Moved by the learner, it stays there when the room's question comes again;
+    // Escape closes it.
+    const QPoint chosen = frame.topLeft() + QPoint(-40, -30);
+    info->move(chosen);
+    QCoreApplication::processEvents();
+    answer({"optSvar(1)"}); // too close: the same room again
+    ASSERT_EQ(question(), "Where do you stop?");
+    ASSERT_TRUE(info->isVisible());
+    EXPECT_EQ(info->frameGeometry().topLeft(), chosen);
+    QTest::keyClick(info->browser(), Qt::Key_Escape);
+    EXPECT_FALSE(info->isVisible());
 }

@@ -50,14 +50,14 @@ TEST_F(ClockTest, ThreeSecondsShowTwoOneZeroAndFinishOnce)
         ticker.advance();
         shown << text->text();
     }
-    EXPECT_EQ(shown, QStringList({QStringLiteral("Time left: 00:02 min"), QStringLiteral("Time left: 00:01 min"),
-                                  QStringLiteral("Time left: 00:00 min")}));
+    EXPECT_EQ(shown, QStringList({QStringLiteral("Time left: 0:02 min"), QStringLiteral("Time left: 0:01 min"),
+                                  QStringLiteral("Time left: 0:00 min")}));
     EXPECT_EQ(finished, 1);
     EXPECT_EQ(bar->value(), 100);
     // Nobody stopped it: it goes on from Seconds - 2.
     EXPECT_TRUE(ticker.isActive());
     ticker.advance();
-    EXPECT_EQ(timePart(), QStringLiteral("00:01"));
+    EXPECT_EQ(timePart(), QStringLiteral("0:01"));
 }
 
 TEST_F(ClockTest, BarGrowsByWholePercentsAndFillsAtTheEnd)
@@ -75,7 +75,7 @@ TEST_F(ClockTest, BarGrowsByWholePercentsAndFillsAtTheEnd)
     startWith(300); // under half a percent a tick: the bar waits for the end
     ticker.advance(299);
     EXPECT_EQ(bar->value(), 0);
-    EXPECT_EQ(timePart(), QStringLiteral("00:01"));
+    EXPECT_EQ(timePart(), QStringLiteral("0:01"));
     ticker.advance();
     EXPECT_EQ(bar->value(), 100);
     EXPECT_EQ(finished, 2);
@@ -84,8 +84,8 @@ TEST_F(ClockTest, BarGrowsByWholePercentsAndFillsAtTheEnd)
 TEST_F(ClockTest, FormatsMinutesAndSeconds)
 {
     EXPECT_EQ(ClockModel::format(QStringLiteral("T"), 605, QStringLiteral("u")), QStringLiteral("T 10:05 u"));
-    EXPECT_EQ(ClockModel::format(QStringLiteral("T"), 9, QStringLiteral("u")), QStringLiteral("T 00:09 u"));
-    EXPECT_EQ(ClockModel::format(QStringLiteral("T"), 59, QStringLiteral("u")), QStringLiteral("T 00:59 u"));
+    EXPECT_EQ(ClockModel::format(QStringLiteral("T"), 9, QStringLiteral("u")), QStringLiteral("T 0:09 u"));
+    EXPECT_EQ(ClockModel::format(QStringLiteral("T"), 59, QStringLiteral("u")), QStringLiteral("T 0:59 u"));
     EXPECT_EQ(ClockModel::format(QStringLiteral("T"), 6000, QStringLiteral("u")), QStringLiteral("T 100:00 u"));
 }
 
@@ -103,7 +103,7 @@ TEST_F(ClockTest, RestartFromTheFinishedHandlerContinuesWithTickCountTwo)
     EXPECT_EQ(finished, 1);
     EXPECT_EQ(clock.model().tickCount(), 2);
     ticker.advance();
-    EXPECT_EQ(timePart(), QStringLiteral("00:03"));
+    EXPECT_EQ(timePart(), QStringLiteral("0:03"));
     ticker.advance(2);
     EXPECT_EQ(finished, 1);
     ticker.advance();
@@ -121,7 +121,7 @@ TEST_F(ClockTest, ResetStopsAndAZeroLimitIsRefused)
     EXPECT_FALSE(ticker.isActive());
     EXPECT_EQ(bar->value(), 0);
     EXPECT_EQ(clock.model().tickCount(), 1);
-    EXPECT_EQ(timePart(), QStringLiteral("00:06")); // kept until the next tick
+    EXPECT_EQ(timePart(), QStringLiteral("0:06")); // kept until the next tick
     EXPECT_FALSE(ticker.advance());
 
     clock.setSeconds(0);

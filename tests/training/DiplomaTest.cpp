@@ -8,7 +8,10 @@
 #include "Platform.h"
 
 #include <QFile>
+#include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
+#include <QPageSize>
+#include <QTextFrame>
 #include <QPushButton>
 #include <QTest>
 #include <QTextDocument>
@@ -175,4 +178,33 @@ TEST(DiplomaPage, SampleCourseTemplateUsesEveryKeyAndStaysAscii)
     for (const QString &key : values.keys())
         EXPECT_TRUE(text.contains(QStringLiteral("@@") + key + QStringLiteral("@@"))) << key.toStdString();
     EXPECT_FALSE(replacePlaceholder(text, values).contains(QStringLiteral("@@")));
+}
+
+TEST(DiplomaPage, TheSampleDiplomaSitsInTheMiddleOfAnA4Sheet)
+{
+    haztest::TestEnvironment env;
+    QFile file(QStringLiteral(HAZ_COURSE_SOURCE_DIR "/data/html/diplom.htm"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    env.writeInstallFile(QStringLiteral("data/html/diplom.htm"), file.readAll());
+    DiplomaData data;
+    data.name = QStringLiteral("Ann");
+    data.organisation = QStringLiteral("Rescue Service");
+    frmCoursePrnt window;
+    window.show();
+    ASSERT_EQ(window.showCourseDok(haz::platform::joinPath(env.installFolder(), QStringLiteral("data/html")),
+                                   diplomaValues(data, QLocale::c())),
+              DiplomaOutcome::Written);
+
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+    for (const qreal dpi : {96.0, 1200.0}) {
+        const auto paper = frmCoursePrnt::paperLayout(*window.webWin()->document(), a4, dpi);
+        ASSERT_EQ(paper->pageCount(), 1);
+        ASSERT_FALSE(paper->rootFrame()->childFrames().isEmpty());
+        const QRectF frame = paper->documentLayout()->frameBoundingRect(paper->rootFrame()->childFrames().first());
+        const qreal above = frame.top();
+        const qreal below = paper->pageSize().height() - frame.bottom();
+        const qreal mm = dpi / 25.4;
+        EXPECT_NEAR(above, below, 1.0 * mm) << "dpi " << dpi;
+        EXPECT_GE(below, 14 * mm);
+    }
 }

@@ -295,7 +295,7 @@ TEST_F(LearnerTest, NewLearnerOnAReadOnlyProgressFileIsToldAndStillSignsIn)
     QFile::setPermissions(state->paths.userFile, QFile::ReadOwner | QFile::WriteOwner);
 }
 
-TEST_F(LearnerTest, PersonalDataKeepsTheLastOkAndShowsEmptyBoxes)
+TEST_F(LearnerTest, PersonalDataKeepsTheLastOkAndShowsItAgain)
 {
     frmPersData *dialog = program->persData();
     auto *name = dialog->findChild<QLineEdit *>("txtPersDataName");
@@ -309,8 +309,8 @@ TEST_F(LearnerTest, PersonalDataKeepsTheLastOkAndShowsEmptyBoxes)
     EXPECT_EQ(dialog->property("PersOrg").toString(), "Rescue Service");
 
     dialog->show();
-    EXPECT_TRUE(name->text().isEmpty());
-    EXPECT_TRUE(org->text().isEmpty());
+    EXPECT_EQ(name->text(), "Anna Berg");
+    EXPECT_EQ(org->text(), "Rescue Service");
     name->setText("Someone Else");
     QTest::mouseClick(dialog->findChild<QPushButton *>("cmdPersDataCancel"), Qt::LeftButton);
     EXPECT_FALSE(dialog->isVisible());

@@ -56,11 +56,12 @@ protected:
     // its OK, then `whileShown` runs with the diploma window up, which is closed after.
     void showDiploma(const QString &name, const QString &org, const std::function<void()> &whileShown)
     {
-        QTimer::singleShot(0, [=, this] {
+        // Timed on the main window, so that no step outlives the test.
+        QTimer::singleShot(0, main(), [=, this] {
             QDialog *dialog = program->persData();
             dialog->findChild<QLineEdit *>(QStringLiteral("txtPersDataName"))->setText(name);
             dialog->findChild<QLineEdit *>(QStringLiteral("txtPersDataOrg"))->setText(org);
-            QTimer::singleShot(0, [=, this] {
+            QTimer::singleShot(0, main(), [=, this] {
                 if (program->coursePrnt()->isVisible()) {
                     whileShown();
                     QTest::mouseClick(program->coursePrnt()->findChild<QPushButton *>("cmdCloseDiploma"),
@@ -139,6 +140,51 @@ TEST_F(ProgressTabTest, ShowsTheLearnersCountsAndRatingsAndPrintsThemOnTheDiplom
     main()->close();
     EXPECT_EQ(exitCode, 0);
     EXPECT_FALSE(QFileInfo::exists(page));
+    EXPECT_TRUE(messages.shown().isEmpty()) << messages.texts().join(" | ").toStdString();
+}
+
+TEST_F(ProgressTabTest, TheDiplomaOffersTheLearnersNameAndRemembersTheOrganisationBetweenRuns)
+{
+    const QString page = diplomaPagePath(env.documentsFolder());
+    QStringList offered;
+    QString written;
+    // Reads what the dialog offers, gives `org` and presses OK.
+    const auto diploma = [&](const QString &org) {
+        QTimer::singleShot(0, main(), [&, org] {
+            QDialog *dialog = program->persData();
+            offered = {dialog->findChild<QLineEdit *>(QStringLiteral("txtPersDataName"))->text(),
+                       dialog->findChild<QLineEdit *>(QStringLiteral("txtPersDataOrg"))->text()};
+            if (!org.isNull())
+                dialog->findChild<QLineEdit *>(QStringLiteral("txtPersDataOrg"))->setText(org);
+            QTimer::singleShot(0, main(), [&] {
+                written = QString::fromLatin1(haztest::readFile(page));
+                program->coursePrnt()->findChild<QPushButton *>("cmdCloseDiploma")->click();
+            });
+            dialog->findChild<QPushButton *>(QStringLiteral("cmdPersDataOK"))->click();
+        });
+        main()->findChild<QPushButton *>(QStringLiteral("curBtnShowDipl"))->click();
+    };
+
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    writeAnn(annFields);
+    signIn(QStringLiteral("Ann"));
+    openProgressTab();
+    diploma(QStringLiteral("Rescue Service North"));
+    EXPECT_EQ(offered, QStringList({"Ann", ""}));
+    EXPECT_TRUE(written.contains(QStringLiteral("class=\"learner\">Ann<br></p>")));
+    EXPECT_TRUE(written.contains(QStringLiteral("class=\"org\">Rescue Service North<br></p>")));
+    main()->close();
+    ASSERT_EQ(exitCode, 0);
+
+    // The next run: the organisation comes back; the progress file holds no trace of it.
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    signIn(QStringLiteral("Ann"));
+    openProgressTab();
+    diploma(QString());
+    EXPECT_EQ(offered, QStringList({"Ann", "Rescue Service North"}));
+    EXPECT_TRUE(written.contains(QStringLiteral("class=\"org\">Rescue Service North<br></p>")));
+    EXPECT_FALSE(haztest::readFile(progressFile()).contains("Rescue Service"));
+    main()->close();
     EXPECT_TRUE(messages.shown().isEmpty()) << messages.texts().join(" | ").toStdString();
 }
 

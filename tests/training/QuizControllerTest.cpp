@@ -59,12 +59,22 @@ TEST(QuizView, AllCorrectPlusOneWrongIsWrongAndTheMessageListsOnlyTheCorrect)
     EXPECT_FALSE(f.box(0)->isChecked());
 }
 
-TEST(QuizView, NothingTickedIsWrongAndAnEmptyCommentStillEndsTheMessage)
+TEST(QuizView, AnswerWaitsForAChoiceAndAnEmptyCommentStillEndsTheMessage)
 {
     QuizFixture f;
     f.setQuestions({makeQuestion(QStringLiteral("Q"), {"right", "wrong"}, {0}, QString())});
+    f.box(1)->setChecked(true); // left over from another question
     f.controller().fillQuiz();
     child<QLineEdit>(f.root.get(), QStringLiteral("hazQuizComm"))->setText(QStringLiteral("old"));
+    QPushButton *answer = f.button(f.member.answerButton());
+    EXPECT_FALSE(answer->isEnabled());
+    f.answer(); // nothing chosen: nothing to count
+    EXPECT_EQ(f.position, 0);
+    f.tick({1});
+    EXPECT_TRUE(answer->isEnabled());
+    f.box(1)->setChecked(false);
+    EXPECT_FALSE(answer->isEnabled());
+    f.tick({1});
     f.answer();
     ASSERT_EQ(f.env.scripted.texts(), QStringList{QStringLiteral("The correct answer is:\r\n   -right  \r\n\r\n")});
     EXPECT_EQ(f.correct, 0);
@@ -166,6 +176,11 @@ TEST(QuizView, AnswerBoxesHandTheFocusToTheAnswerButtonExceptOnNbc)
         QWidget *expected = prefix == QLatin1String("NBC") ? static_cast<QWidget *>(f.box(1))
                                                            : f.button(f.member.answerButton());
         EXPECT_EQ(f.root->focusWidget(), expected) << prefix.toStdString();
+        // Space ticks the focused box and leaves the focus on it, for the next one.
+        f.box(0)->setFocus();
+        QTest::keyClick(f.box(0), Qt::Key_Space);
+        EXPECT_TRUE(f.box(0)->isChecked()) << prefix.toStdString();
+        EXPECT_EQ(f.root->focusWidget(), f.box(0)) << prefix.toStdString();
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QTabBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -126,10 +127,11 @@ TEST_F(ScenarioFlowTest, TacticsRunIsInterruptedContinuedFinishedAndCannotStartW
     startAndSignIn("Anna Berg");
     auto *list = control<QTreeWidget>("takQuizLst");
     ASSERT_EQ(list->topLevelItemCount(), 3);
-    const auto marked = [list] {
+    const QImage pause = list->style()->standardIcon(QStyle::SP_MediaPause).pixmap(16).toImage();
+    const auto marked = [list, pause] {
         QList<int> rows;
         for (int row = 0; row < list->topLevelItemCount(); ++row)
-            if (!list->topLevelItem(row)->icon(0).isNull())
+            if (list->topLevelItem(row)->icon(0).pixmap(16).toImage() == pause)
                 rows << row;
         return rows;
     };
@@ -149,6 +151,21 @@ TEST_F(ScenarioFlowTest, TacticsRunIsInterruptedContinuedFinishedAndCannotStartW
     EXPECT_EQ(marked(), QList<int>{1});
     EXPECT_EQ(list->currentItem(), list->topLevelItem(1));
 
+    // Another scenario would end the unfinished one: declined, nothing starts or changes.
+    const QByteArray interrupted = haztest::readFile(progressFile());
+    list->setCurrentItem(list->topLevelItem(0));
+    messages.queueAnswer(haz::MessageAnswer::No);
+    click("takFactCmdStart");
+    EXPECT_FALSE(main()->services().scenarios().isRunning());
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().at(0).text, list->topLevelItem(1)->text(0) + " is not finished. Starting "
+                                               + list->topLevelItem(0)->text(0) + " ends it.");
+    EXPECT_EQ(messages.shown().at(0).buttons, haz::MessageButtons::YesNo);
+    EXPECT_EQ(recorded().size(), 1);
+    EXPECT_EQ(haztest::readFile(progressFile()), interrupted);
+    list->setCurrentItem(list->topLevelItem(1));
+    messages.clear();
+
     // Started again: the question, answered with continue, keeps the room.
     QString title, question;
     QTimer::singleShot(0, main(), [&] {
@@ -156,15 +173,22 @@ TEST_F(ScenarioFlowTest, TacticsRunIsInterruptedContinuedFinishedAndCannotStartW
         ASSERT_TRUE(dialog);
         title = dialog->windowTitle();
         question = dialog->findChild<QLabel *>("lblScenarioStarted")->text();
-        EXPECT_EQ(dialog->findChild<QPushButton *>("cmdStartaOm")->text(), "Start again");
+        EXPECT_EQ(dialog->findChild<QPushButton *>("cmdStartaOm")->text().remove('&'), "Start again");
         dialog->findChild<QPushButton *>("cmdFortsatt")->click();
     });
     playOut("finish", "takFactCmdStart");
-    EXPECT_EQ(title, "Training - " + list->topLevelItem(1)->text(0));
+    EXPECT_EQ(title, "Training - " + list->topLevelItem(1)->toolTip(0));
     EXPECT_TRUE(question.contains('\n'));
     EXPECT_EQ(field("CurrentScenario"), "-1");
     EXPECT_EQ(field("CompletedScenarios"), "2");
     EXPECT_TRUE(marked().isEmpty());
+    // The finished scenario shows its latest score; its full title is the tooltip.
+    const QString name = list->topLevelItem(1)->toolTip(0);
+    EXPECT_FALSE(name.isEmpty());
+    EXPECT_EQ(list->topLevelItem(1)->text(0), name + " (50 p)");
+    EXPECT_FALSE(list->topLevelItem(1)->icon(0).isNull());
+    EXPECT_EQ(list->topLevelItem(0)->text(0), list->topLevelItem(0)->toolTip(0));
+    EXPECT_TRUE(list->topLevelItem(0)->icon(0).isNull());
 
     // No program: said so, and the fields written for it are put back.
     QFile::remove(launch::scenarioProgramPath(env.installFolder()));
@@ -187,7 +211,10 @@ TEST_F(ScenarioFlowTest, ExerciseAndTimedExamArePlayedToTheEndAndLeaveTheirResul
     // The exercise: a right answer, then a scenario left half way and finished.
     clickTab(TabExcer);
     EXPECT_EQ(control<QLabel>("excerQuizLbl")->text(), "Exercise a.ini");
+    // Nothing chosen, nothing to answer.
+    EXPECT_FALSE(control("QuizAnswBtn(7)")->isEnabled());
     control<QCheckBox>("excerQuizAnsw(0)")->setChecked(true);
+    EXPECT_TRUE(control("QuizAnswBtn(7)")->isEnabled());
     click("QuizAnswBtn(7)");
     EXPECT_TRUE(control("excerQuizAnswBtnScenario")->isVisible());
     EXPECT_FALSE(control("QuizAnswBtn(7)")->isVisible());
@@ -212,6 +239,7 @@ TEST_F(ScenarioFlowTest, ExerciseAndTimedExamArePlayedToTheEndAndLeaveTheirResul
     // The exam: the timed question runs out and Next records it as it stands.
     clickTab(TabExam);
     EXPECT_TRUE(clock->isVisible());
+    EXPECT_FALSE(control("examQuizAnswBtn")->isEnabled());
     ticker.advance(29);
     QString dialogTitle;
     QTimer::singleShot(0, main(), [&] {
@@ -234,6 +262,8 @@ TEST_F(ScenarioFlowTest, ExerciseAndTimedExamArePlayedToTheEndAndLeaveTheirResul
     EXPECT_EQ(text("curLblExamDone"), "2");
     EXPECT_EQ(text("curLblExamCorr"), "1");
     EXPECT_EQ(messages.texts(), QStringList{state->text("corrAnswers") + " 1"});
+    EXPECT_EQ(messages.shown().last().title, main()->tabMain()->tabText(TabExam).remove('&'));
+    EXPECT_FALSE(messages.shown().last().title.isEmpty());
     EXPECT_EQ(control<QTextEdit>("examQuizText")->toPlainText(),
               QString(state->text("examAllDone")).replace("\\n", "\n"));
     EXPECT_FALSE(control("examQuizAnswBtn")->isVisible());

@@ -73,6 +73,7 @@ TEST(TabUnits, DrivesTheMainWindowsFactAndQuizViews)
     EXPECT_EQ(controlText(child(&main, QStringLiteral("hazQuizLbl"))), QStringLiteral("Second"));
     EXPECT_FALSE(set.info().isShown());
 
+    child<QCheckBox>(&main, QStringLiteral("hazQuizAnsw(1)"))->setChecked(true);
     child<QPushButton>(&main, QStringLiteral("QuizAnswBtn(3)"))->click();
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Right was:\r\n   -yes  \r\n\r\n")});
     EXPECT_FALSE(child(&main, QStringLiteral("QuizRestartBtn(3)"))->isHidden());

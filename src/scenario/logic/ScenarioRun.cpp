@@ -77,17 +77,15 @@ StartView ScenarioRun::start()
         throw RuntimeError(haz::ErrSubscript,
                            QStringLiteral("Scenario %1 is not in ini/scenario.ini").arg(m_state.scenarioId));
 
-    qint16 room = numbers[1];
-    if (room == -1) {
-        room = clsFraga::getStartUpFraga(m_files, m_state.scenarioId);
-        if (room == 0)
-            throw RuntimeError(haz::ErrSubscript,
-                               QStringLiteral("Scenario %1 has no start room").arg(m_state.scenarioId));
-    }
+    const qint16 storedRoom = numbers[1];
+    const bool resumed = storedRoom != -1;
+    const qint16 room = resumed ? storedRoom : clsFraga::getStartUpFraga(m_files, m_state.scenarioId);
+    if (room == 0)
+        throw RuntimeError(haz::ErrSubscript, QStringLiteral("Scenario %1 has no start room").arg(m_state.scenarioId));
     m_state.simMinutes = numbers[2] == -1 ? 0 : numbers[2];
     m_state.score = numbers[3] == -1 ? 0 : numbers[3];
-    // A clock at exactly 0 restarts from the scenario's start time.
-    if (m_state.simMinutes == 0)
+    // A fresh clock starts at the scenario's start time.
+    if (m_state.simMinutes == 0 && (!resumed || numbers[2] == -1))
         m_state.simMinutes = scenario.StartTid;
 
     StartView view;
@@ -95,7 +93,15 @@ StartView ScenarioRun::start()
     view.logo = picturePath(m_files, scenario.Logo);
     view.temp = picturePath(m_files, scenario.Temp);
     view.vind = picturePath(m_files, scenario.Vind);
-    view.room = moveTo(room);
+    if (resumed) {
+        // The saved clock and score already hold this room's minutes and points:
+        // the learner comes back to the room exactly as it was left.
+        view.room = loadRoom(room);
+        m_state.roomId = view.room.question.RumID;
+        m_state.questionType = view.room.question.Typ;
+    } else {
+        view.room = moveTo(room);
+    }
     return view;
 }
 

@@ -222,6 +222,29 @@ void QuestionPanel::restoreSelections(const Selections &selections)
         m_answer->setEnabled(true);
 }
 
+QList<QWidget *> QuestionPanel::focusOrder(const RoomView &room) const
+{
+    QList<QWidget *> order;
+    for (const clsSvarsAlt &alternative : room.alternatives) {
+        QWidget *element = room.checkBoxes ? static_cast<QWidget *>(m_checks.value(alternative.SvarsAltID).data())
+                                           : m_options.value(alternative.SvarsAltID).data();
+        if (element && alternative.SvarsAltID > 0)
+            order << element;
+    }
+    return order << m_answer << m_info;
+}
+
+QList<const QWidget *> QuestionPanel::keepInView() const
+{
+    QList<const QWidget *> widgets{m_question, m_hint, m_picture, m_page, m_answer};
+    for (const QPointer<QCheckBox> &box : m_checks)
+        widgets << box.data();
+    for (const QPointer<QRadioButton> &option : m_options)
+        widgets << option.data();
+    widgets.removeAll(nullptr);
+    return widgets;
+}
+
 QCheckBox *QuestionPanel::checkBox(int index) const
 {
     return index == 0 ? m_checkTemplate : m_checks.value(index).data();

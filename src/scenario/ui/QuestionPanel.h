@@ -53,6 +53,13 @@ public:
     // the answer button as a click would.
     void restoreSelections(const Selections &selections);
 
+    // The keyboard's way through the column: the alternatives of `room` in display
+    // order, then Answer and the info-link button.
+    QList<QWidget *> focusOrder(const RoomView &room) const;
+    // The widgets an info window must leave in view: question, hint, picture or page,
+    // the alternatives and Answer.
+    QList<const QWidget *> keepInView() const;
+
     QPushButton *answerButton() const { return m_answer; }
     QPushButton *infoButton() const { return m_info; }
     QCheckBox *checkBox(int index) const;

@@ -1,5 +1,7 @@
 #include "ScenarioProgram.h"
 
+#include "AccessKeysUi.h"
+
 #include "Conversions.h"
 #include "GenericSubs.h"
 #include "MessageService.h"
@@ -17,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QGroupBox>
+#include <QShortcut>
+#include <QAbstractButton>
 
 namespace scenario {
 
@@ -96,13 +100,18 @@ void ScenarioProgram::buildWindow(const StartView &view)
     w.exitButton()->setText(text("cmdExit"));
     w.statusLabel()->setText(text("lblScenarioStatus"));
     m_scene->setTooltips(text("MouseOverImgLeft"), text("MouseOverImgCenter"), text("MouseOverImgRight"));
+    haz::giveAccessKeys(&w);
     QObject::connect(m_panel, &QuestionPanel::answerPressed, m_panel, [this] { answer(); });
-    QObject::connect(m_panel, &QuestionPanel::infoPressed, m_panel, [this] { info()->showWithoutWaiting(m_main.get()); });
+    QObject::connect(m_panel, &QuestionPanel::infoPressed, m_panel, [this] { showInfoWindow(); });
     QObject::connect(w.exitButton(), &QPushButton::clicked, w.exitButton(), [this] { leave(); });
     w.onClosedByFrame = [this] { closedByFrame(); };
     w.onEnter = [this] {
-        if (m_panel->answerButton()->isEnabled() && m_panel->answerButton()->isVisible())
-            m_panel->answerButton()->click();
+        // Enter presses the focused button ("More information" opens the page); from
+        // anywhere else it answers.
+        auto *focused = qobject_cast<QPushButton *>(m_main->focusWidget());
+        QPushButton *target = focused ? focused : m_panel->answerButton();
+        if (target->isEnabled() && target->isVisible())
+            target->click();
     };
 
     w.setWindowTitle(view.title);
@@ -112,11 +121,26 @@ void ScenarioProgram::buildWindow(const StartView &view)
     showQuestion(view.room);
     m_scene->showScenePicture(1);
     w.clockLabel()->setText(m_run.clockText());
+    // Left and right turn the scene as the pan buttons do, wherever the focus is.
+    for (const auto &[key, name] : {std::pair{Qt::Key_Left, "imgPanLeft"}, std::pair{Qt::Key_Right, "imgPanRight"}}) {
+        auto *shortcut = new QShortcut(QKeySequence(key), &w);
+        QObject::connect(shortcut, &QShortcut::activated, &w, [&w, name] {
+            auto *pan = w.findChild<QAbstractButton *>(QString::fromLatin1(name));
+            if (pan && pan->isVisible())
+                pan->click();
+        });
+    }
     w.placeOnScreen();
     w.show();
-    // The first question's page was shown before the main window had its place.
-    if (m_info && m_info->isVisible())
-        m_info->placeBeside(w);
+    // The learner can answer by keyboard at once.
+    w.raise();
+    w.activateWindow();
+    // The first question's page was shown before the main window had its place; both
+    // stay on top, so the page comes up again above the main window.
+    if (m_info && m_info->isVisible()) {
+        placeInfoWindow();
+        m_info->raise();
+    }
 }
 
 frmWebinfo *ScenarioProgram::info()
@@ -124,6 +148,7 @@ frmWebinfo *ScenarioProgram::info()
     if (!m_info) {
         m_info = std::make_unique<frmWebinfo>();
         m_info->setWindowTitle(m_run.caption(QStringLiteral("cmdInfolank")));
+        m_place.watch(m_info.get());
         if (m_main)
             m_info->setWindowIcon(m_main->windowIcon());
     }
@@ -135,10 +160,38 @@ void ScenarioProgram::showQuestion(const RoomView &room)
     m_room = room;
     m_main->setStatusText(haz::conv::expandLineBreaks(room.question.Status));
     m_panel->showQuestion(room, m_run.files());
+    // Tab runs through the alternatives to Answer, then to the rest of the window.
+    QList<QWidget *> order = m_panel->focusOrder(room);
+    for (const char *name : {"imgPanLeft", "imgPanCenter", "imgPanRight"})
+        if (auto *pan = m_main->findChild<QWidget *>(QString::fromLatin1(name)))
+            order << pan;
+    order << m_main->exitButton();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    // A new question starts at its first alternative.
+    if (order.first() != m_panel->answerButton())
+        order.first()->setFocus();
     if (!haz::conv::trimBlanks(room.question.Infolank).isEmpty()) {
         info()->browser()->navigate(m_run.files().html(room.question.Infolank));
-        info()->showWithoutWaiting(m_main.get());
+        showInfoWindow();
     }
+}
+
+void ScenarioProgram::showInfoWindow()
+{
+    frmWebinfo *window = info();
+    placeInfoWindow();
+    m_place.byProgram([window] { window->showWithoutWaiting(); });
+}
+
+void ScenarioProgram::placeInfoWindow()
+{
+    // The question column never; the scene, clock, situation report and exit button
+    // neither while there is room elsewhere.
+    if (m_main && m_panel && m_info)
+        m_place.place(*m_main, m_panel->keepInView(),
+                      {m_main->sceneFrame(), m_main->clockPanel(), m_main->statusBox(), m_main->statusLabel(),
+                       m_main->exitButton()});
 }
 
 void ScenarioProgram::answer()
@@ -162,7 +215,10 @@ void ScenarioProgram::answer()
     if (outcome.kind == AnswerOutcome::Kind::StayInRoom)
         m_messages.show(outcome.message, title(), haz::MessageIcon::Information);
 
-    const QuestionPanel::Selections selections = m_panel->saveSelections();
+    // Only a try again in the same room keeps the learner's choice; a new room starts
+    // with nothing chosen, whatever numbers its alternatives share with the last one.
+    const bool sameRoom = outcome.targetRoom == m_run.state().roomId;
+    const QuestionPanel::Selections selections = sameRoom ? m_panel->saveSelections() : QuestionPanel::Selections{};
     try {
         const RoomView next = m_run.moveTo(outcome.targetRoom);
         m_scene->showScenePicture(1);

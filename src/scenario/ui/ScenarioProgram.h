@@ -3,6 +3,7 @@
 // answer button, the exit button and the window's frame. It owns the run and the
 // windows; `main` owns the program.
 
+#include "InfoWindowPlace.h"
 #include "ScenarioRun.h"
 
 #include <QString>
@@ -55,6 +56,8 @@ private:
     void buildWindow(const StartView &view);
     void showQuestion(const RoomView &room);
     void showInfoWindow();
+    // Where the info window goes for the question on screen.
+    void placeInfoWindow();
     frmWebinfo *info();
     void loadPicture(haz::PictureBox *box, const QString &path);
     void report(const haz::RuntimeError &error);
@@ -66,6 +69,7 @@ private:
     std::function<void(int)> m_exitProgram;
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmWebinfo> m_info;
+    haz::InfoWindowPlace m_place;
     QuestionPanel *m_panel = nullptr;
     SceneArea *m_scene = nullptr;
     RoomView m_room;

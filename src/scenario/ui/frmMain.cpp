@@ -55,6 +55,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     m_status = place<QPlainTextEdit>(this, QStringLiteral("tbScenarioStatus"),
                                      {RightLeft, StatusBottomTwips - StatusHeight, RightWidth, StatusHeight});
     m_status->setReadOnly(true);
+    m_status->setTabChangesFocus(true);
     QPalette statusPalette = m_status->palette();
     statusPalette.setColor(QPalette::Base, statusPalette.color(QPalette::Button));
     m_status->setPalette(statusPalette);

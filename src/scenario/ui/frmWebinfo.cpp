@@ -1,6 +1,5 @@
 #include "frmWebinfo.h"
 
-#include "InfoPlacement.h"
 #include "PageView.h"
 #include "Twips.h"
 
@@ -21,23 +20,10 @@ frmWebinfo::frmWebinfo(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Windo
     resize(haz::twipsToPixels(InnerWidthTwips), haz::twipsToPixels(InnerHeightTwips));
 }
 
-void frmWebinfo::showWithoutWaiting(const QWidget *mainWindow)
+void frmWebinfo::showWithoutWaiting()
 {
-    if (!isVisible() && mainWindow && mainWindow->isVisible())
-        placeBeside(*mainWindow);
     show();
     raise();
-}
-
-void frmWebinfo::placeBeside(const QWidget &mainWindow)
-{
-    const QScreen *screen = mainWindow.screen();
-    if (!screen)
-        return;
-    const QSize frameExtra = frameGeometry().size() - size();
-    const QRect placed = infoBesideMain(mainWindow.frameGeometry(), frameGeometry().size(), screen->availableGeometry());
-    resize(placed.size() - frameExtra);
-    move(placed.topLeft());
 }
 
 void frmWebinfo::closeEvent(QCloseEvent *event)

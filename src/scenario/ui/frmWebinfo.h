@@ -20,10 +20,8 @@ public:
     explicit frmWebinfo(QWidget *parent = nullptr);
 
     haz::PageView *browser() const { return m_browser; }
-    // Shows the window without taking the focus from the main window. A hidden window is
-    // first placed beside `mainWindow` (when that is on screen), off the scene.
-    void showWithoutWaiting(const QWidget *mainWindow = nullptr);
-    void placeBeside(const QWidget &mainWindow);
+    // Shows the window without taking the focus from the main window.
+    void showWithoutWaiting();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -100,8 +100,10 @@ QString ClockModel::format(const QString &text, qint16 secondsLeft, const QStrin
     const qint32 m = qint32(std::floor(minutes));
     const double fraction = minutes - m;
     const qint32 s = haz::conv::roundHalfEven(fraction * 100.0 / 1.666666667);
-    return text + u' ' + QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0')) + u':'
-           + QStringLiteral("%1").arg(s, 2, 10, QLatin1Char('0')) + u' ' + unitName;
+    // Minutes without a leading zero: "00:44" reads as hours and minutes, "0:44 min"
+    // as the 44 seconds it is.
+    return text + u' ' + QString::number(m) + u':' + QStringLiteral("%1").arg(s, 2, 10, QLatin1Char('0')) + u' '
+           + unitName;
 }
 
 } // namespace training

@@ -50,7 +50,7 @@ public:
     double elapsedShare() const { return m_elapsed; } // chart value 1
     double leftShare() const { return m_left; }       // chart value 2
 
-    // "Text mm:ss UnitName" for `secondsLeft`.
+    // "Text m:ss UnitName" for `secondsLeft`: 44 seconds is "0:44", 605 is "10:05".
     static QString format(const QString &text, qint16 secondsLeft, const QString &unitName);
 
 signals:

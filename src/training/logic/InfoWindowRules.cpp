@@ -22,14 +22,6 @@ std::optional<QSize> infoWindowSizeWish(qint16 infoWidth, qint16 infoHeight, QSi
     return QSize(wishedTwips(infoWidth, screenTwips.width()), wishedTwips(infoHeight, screenTwips.height()));
 }
 
-QRect keptOnScreen(QRect frame, QRect area)
-{
-    frame.setSize(frame.size().boundedTo(area.size()));
-    frame.moveLeft(std::clamp(frame.left(), area.left(), area.left() + area.width() - frame.width()));
-    frame.moveTop(std::clamp(frame.top(), area.top(), area.top() + area.height() - frame.height()));
-    return frame;
-}
-
 QString infoWindowTitle(const QString &subjectLabel, const QString &heading)
 {
     return subjectLabel + QStringLiteral(" - ") + heading;

@@ -20,10 +20,6 @@ inline constexpr int MaxInfoSizePixels = 2184;
 // the screen's size in that direction.
 std::optional<QSize> infoWindowSizeWish(qint16 infoWidth, qint16 infoHeight, QSize screenTwips);
 
-// The window's outer rectangle kept on the available screen area: shrunk where it is
-// larger than the area, then moved in where it sticks out.
-QRect keptOnScreen(QRect frame, QRect area);
-
 // The window title of a subject question: subject label, " - ", heading.
 QString infoWindowTitle(const QString &subjectLabel, const QString &heading);
 

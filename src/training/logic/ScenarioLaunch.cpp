@@ -153,6 +153,11 @@ Outcome readOutcome(const QString &userFile, const QString &user, int mode)
     return fields->scenario == NoValue ? Outcome::Finished : Outcome::Unfinished;
 }
 
+QString unfinishedRunQuestion(const QString &unfinished, const QString &other)
+{
+    return unfinished + QStringLiteral(" is not finished. Starting ") + other + QStringLiteral(" ends it.");
+}
+
 bool tacticsRunInProgress(const QString &userFile, const QString &user, qint16 id)
 {
     const std::optional<RunFields> fields = readRunFields(userFile, user, 1);
@@ -168,7 +173,15 @@ std::optional<QList<ScenarioItem>> readScenarioList(const QString &iniDir, const
         || table.fieldNames().size() < 2)
         return std::nullopt;
     // The progress file is read once for the whole list.
-    const std::optional<RunFields> tactics = readRunFields(userFile, user, 1);
+    LearnerPost learner;
+    const bool found = openLearner(userFile, user, learner);
+    const haz::progress::ScenarioFields names = haz::progress::scenarioFields(1);
+    const auto learnerField = [&](const QString &name) {
+        return found ? learner.file.getPostPosField(learner.slot, name) : QString();
+    };
+    const QString inProgress = learnerField(names.scenario);
+    const QString completed = learnerField(names.completedScenarios);
+    const QString scores = learnerField(names.completedScores);
     const QString idField = table.fieldNames().at(0);
     const QString nameField = table.fieldNames().at(1);
     QList<ScenarioItem> items;
@@ -182,10 +195,27 @@ std::optional<QList<ScenarioItem>> readScenarioList(const QString &iniDir, const
         }
         item.name = table.getPostPosField(post, nameField);
         item.key = QStringLiteral("itm") + QString::number(item.id);
-        item.inProgress = tactics && tactics->scenario == idText;
+        item.inProgress = found && inProgress == idText;
+        item.latestScore = latestScoreOf(completed, scores, QString::number(item.id));
         items.append(item);
     }
     return items;
+}
+
+std::optional<QString> latestScoreOf(const QString &scenarios, const QString &scores, const QString &id)
+{
+    const qsizetype newest = scenarios.split(u',').indexOf(id);
+    const QStringList scoreList = scores.split(u',');
+    if (newest < 0 || newest >= scoreList.size())
+        return std::nullopt;
+    return scoreList.at(newest);
+}
+
+QString tacticsItemText(const ScenarioItem &item)
+{
+    if (!item.latestScore)
+        return item.name;
+    return item.name + QStringLiteral(" (") + *item.latestScore + QStringLiteral(" p)");
 }
 
 StartedButtons splitStartedButtons(const QString &caption)

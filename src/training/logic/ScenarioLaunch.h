@@ -57,6 +57,10 @@ bool discardRun(const QString &userFile, const QString &user, int mode);
 enum class Outcome { Finished, Unfinished, ProgressUnreadable, NotStarted };
 Outcome readOutcome(const QString &userFile, const QString &user, int mode);
 
+// The question before a start that ends the unfinished run of another scenario:
+// "<name> is not finished. Starting <other> ends it."
+QString unfinishedRunQuestion(const QString &unfinished, const QString &other);
+
 // True when the learner's tactics run in progress is that of scenario `id`.
 bool tacticsRunInProgress(const QString &userFile, const QString &user, qint16 id);
 
@@ -66,7 +70,13 @@ struct ScenarioItem {
     QString name;
     QString key; // "itm" + id
     bool inProgress = false; // the learner's tactics run in progress is this one
+    std::optional<QString> latestScore; // the score of the learner's latest finished run
 };
+// The text of an item in the list: its name, and the latest score of a finished one.
+QString tacticsItemText(const ScenarioItem &item);
+// The score that goes with the newest entry of `id` in a pair of completed lists
+// (newest first, "-1" when empty); nothing when the scenario was never finished.
+std::optional<QString> latestScoreOf(const QString &scenarios, const QString &scores, const QString &id);
 // Nothing when the scenario table cannot be read. A post whose sc_id is not a
 // 16-bit number is left out. An unreadable progress file marks nothing.
 std::optional<QList<ScenarioItem>> readScenarioList(const QString &iniDir, const QString &userFile,

@@ -118,8 +118,11 @@ void ExamUnit::afterLastAnswer()
     if (count <= 0 || m_state.learner.progress.examQuizPos < count)
         return;
     setControlText(m_tab->quiz->text, examAllDoneText(m_state.text(QStringLiteral("examAllDone"))));
+    // Titled like the tab the result belongs to.
+    const QString title = m_tabs->tabText(m_tabs->indexOf(m_tab)).remove(u'&');
     m_state.messages.show(countLabelText(m_state.text(QStringLiteral("corrAnswers")),
-                                         m_state.learner.progress.examQuizCorr));
+                                         m_state.learner.progress.examQuizCorr),
+                          title, haz::MessageIcon::Information);
     m_tab->quiz->answerButton->hide();
 }
 

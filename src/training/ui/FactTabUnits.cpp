@@ -1,6 +1,7 @@
 #include "FactTabUnits.h"
 
 #include "MainTabs.h"
+#include "MessageService.h"
 #include "PageView.h"
 #include "Platform.h"
 #include "ProgramState.h"
@@ -81,6 +82,7 @@ void TacticsUnit::resized()
 namespace {
 constexpr int ScenarioIdRole = Qt::UserRole;
 constexpr int ScenarioKeyRole = Qt::UserRole + 1;
+constexpr int ScenarioNameRole = Qt::UserRole + 2;
 } // namespace
 
 void TacticsUnit::fillScenarioList()
@@ -92,10 +94,16 @@ void TacticsUnit::fillScenarioList()
     QTreeWidget *list = m_tab->scenarioList;
     list->clear();
     const QIcon inProgress = list->style()->standardIcon(QStyle::SP_MediaPause);
+    const QIcon finished = list->style()->standardIcon(QStyle::SP_DialogApplyButton);
     for (const launch::ScenarioItem &item : *items) {
-        auto *row = new QTreeWidgetItem(list, {item.name});
+        auto *row = new QTreeWidgetItem(list, {launch::tacticsItemText(item)});
+        // The list is narrow: the full title is always at hand.
+        row->setToolTip(0, item.name);
+        if (item.latestScore)
+            row->setIcon(0, finished);
         row->setData(0, ScenarioIdRole, int(item.id));
         row->setData(0, ScenarioKeyRole, item.key);
+        row->setData(0, ScenarioNameRole, item.name);
         if (item.inProgress) {
             row->setIcon(0, inProgress);
             list->setCurrentItem(row);
@@ -110,6 +118,8 @@ void TacticsUnit::startScenario()
         || m_services.scenarios().isRunning())
         return;
     const auto id = qint16(chosen->data(0, ScenarioIdRole).toInt());
+    if (!mayEndUnfinishedRun(id, chosen->data(0, ScenarioNameRole).toString()))
+        return;
     bool continueRun = false;
     if (launch::tacticsRunInProgress(m_state.paths.userFile, m_state.learner.currentUser, id)) {
         const auto caption = [this](const QString &key) {
@@ -118,7 +128,7 @@ void TacticsUnit::startScenario()
                        : QString();
         };
         frmScenarioStarted dialog(m_tab->window());
-        dialog.setTexts(QStringLiteral("Training - ") + chosen->text(0), caption(QStringLiteral("ScenarioStarted")),
+        dialog.setTexts(QStringLiteral("Training - ") + chosen->data(0, ScenarioNameRole).toString(), caption(QStringLiteral("ScenarioStarted")),
                         caption(QStringLiteral("ScenarioStartedCmd")));
         const qint16 answer = dialog.ask();
         // Closing the question is no answer: the interrupted run is kept for later.
@@ -127,6 +137,22 @@ void TacticsUnit::startScenario()
         continueRun = answer == frmScenarioStarted::Continue;
     }
     m_services.scenarios().play(1, id, continueRun, [this](launch::Outcome) { fillScenarioList(); });
+}
+
+bool TacticsUnit::mayEndUnfinishedRun(qint16 id, const QString &name)
+{
+    const auto stored = launch::readRunFields(m_state.paths.userFile, m_state.learner.currentUser, 1);
+    if (!stored || stored->scenario == QStringLiteral("-1") || stored->scenario == QString::number(id))
+        return true;
+    QString unfinished = stored->scenario;
+    QTreeWidget *list = m_tab->scenarioList;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (QString::number(list->topLevelItem(i)->data(0, ScenarioIdRole).toInt()) == stored->scenario)
+            unfinished = list->topLevelItem(i)->data(0, ScenarioNameRole).toString();
+    // Starting another scenario throws the unfinished run away, so the learner decides.
+    return m_state.messages.show(launch::unfinishedRunQuestion(unfinished, name), QStringLiteral("Training - ") + name,
+                                 haz::MessageIcon::Question, haz::MessageButtons::YesNo)
+           == haz::MessageAnswer::Yes;
 }
 
 ReferenceUnit::ReferenceUnit(ReferenceTab *tab, QWidget *root, TabServices &services)

@@ -45,6 +45,10 @@ public:
     void startScenario();
 
 private:
+    // True when nothing is lost by starting scenario `id`, or the learner agrees to
+    // end the unfinished run of another scenario.
+    bool mayEndUnfinishedRun(qint16 id, const QString &name);
+
     TacticsTab *m_tab;
     TabServices &m_services;
     ProgramState &m_state;

@@ -149,15 +149,23 @@ frmPersData::frmPersData(QWidget *parent) : QDialog(parent)
     connect(ok, &QPushButton::clicked, this, [this] {
         m_name = m_nameBox->text();
         m_org = m_orgBox->text();
+        m_given = true;
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void frmPersData::offer(const QString &name, const QString &organisation)
+{
+    m_offeredName = name;
+    m_offeredOrg = organisation;
+}
+
 void frmPersData::showEvent(QShowEvent *event)
 {
-    m_nameBox->clear();
-    m_orgBox->clear();
+    // Filled in, so a learner only corrects what is wrong.
+    m_nameBox->setText(m_given ? m_name : m_offeredName);
+    m_orgBox->setText(m_given ? m_org : m_offeredOrg);
     QDialog::showEvent(event);
 }
 

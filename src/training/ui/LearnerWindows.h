@@ -76,12 +76,19 @@ public:
     QString PersName() const { return m_name; }
     QString PersOrg() const { return m_org; }
 
+    // What the boxes show until the first OK: the signed-in learner's name and the
+    // organisation given last time. After an OK they show what was given.
+    void offer(const QString &name, const QString &organisation);
+
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     QString m_name;
     QString m_org;
+    bool m_given = false;
+    QString m_offeredName;
+    QString m_offeredOrg;
     QLineEdit *m_nameBox = nullptr;
     QLineEdit *m_orgBox = nullptr;
 };

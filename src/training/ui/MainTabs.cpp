@@ -145,6 +145,7 @@ QuizPanel::QuizPanel(const QString &prefix, const QString &answerButtonName,
 
     text = place<QTextEdit>(this, prefix + QStringLiteral("QuizText"), {LeftColumn, 540, 5200, 1260});
     text->setReadOnly(true);
+    text->setTabChangesFocus(true);
 
     for (int k = 0; k < 15; ++k) {
         const bool left = k < 8;
@@ -166,6 +167,14 @@ QuizPanel::QuizPanel(const QString &prefix, const QString &answerButtonName,
     comment = place<QLineEdit>(this, prefix + QStringLiteral("QuizComm"), {LeftColumn, 6480, AnswerWidth, 330});
     comment->setReadOnly(true);
     comment->hide();
+
+    // The keyboard's way: the question, its alternatives, Answer, then the rest.
+    QList<QWidget *> order{text};
+    for (QCheckBox *box : answers)
+        order << box;
+    order << answerButton << infoLink << restartButton << page << comment;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 IntroTab::IntroTab(QWidget *parent) : QWidget(parent)

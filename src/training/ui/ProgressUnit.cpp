@@ -2,6 +2,7 @@
 
 #include "Captions.h"
 #include "Conversions.h"
+#include "DiplomaMemory.h"
 #include "DiplomaPage.h"
 #include "FailureNote.h"
 #include "LearnerWindows.h"
@@ -110,7 +111,11 @@ void ProgressUnit::showDiploma()
     if (!m_persData || !m_coursePrnt)
         return;
     // Whichever button closes the dialog, the diploma follows with the last name given.
-    m_persData->exec();
+    DiplomaMemory memory;
+    m_persData->offer(m_state.learner.currentUser, memory.organisation());
+    if (m_persData->exec() == QDialog::Accepted && !memory.rememberOrganisation(m_persData->PersOrg()))
+        m_state.lastError.record(QStringLiteral("The organisation could not be kept in ") + memory.file(),
+                                 haz::ErrPathFileAccess);
 
     DiplomaData data;
     data.name = m_persData->PersName();

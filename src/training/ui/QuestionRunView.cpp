@@ -1,8 +1,11 @@
 #include "QuestionRunView.h"
 
+#include "AnswerGate.h"
+
 #include "MainTabs.h"
 #include "MediaDisplay.h"
 #include "MediaTarget.h"
+#include "PageView.h"
 #include "PictureBox.h"
 #include "Platform.h"
 #include "QuizPlay.h"
@@ -24,9 +27,8 @@ QuestionRunView::QuestionRunView(QuestionRunTab *tab, int tabIndex, QuestionSet 
       m_controls(QuizControls::find(tab, tab->quiz->objectName().chopped(QStringLiteral("QuizFrm").size())))
 {
     connect(m_tab->quiz->infoLink, &QAbstractButton::clicked, this, &QuestionRunView::infoLinkClick);
-    for (QAbstractButton *box : m_controls.answers)
-        if (box)
-            connect(box, &QAbstractButton::clicked, this, &QuestionRunView::answerBoxClicked);
+    // A ticked alternative hands the focus to Answer, so that Enter answers.
+    m_gate = new AnswerGate(m_controls.answers, m_tab->quiz->answerButton, true, this);
     if (m_controls.picture)
         connect(m_controls.picture, &haz::PictureBox::rightButtonReleased, this,
                 [this] { copyPicture(m_controls.picture, m_quiz.env); });
@@ -87,6 +89,7 @@ void QuestionRunView::fillOrdinary(const QuizQuestion &question)
     m_tab->scenarioButton->hide();
     quiz->restartButton->hide();
     quiz->answerButton->setVisible(filloutQuiz(m_controls, question, m_quiz));
+    m_gate->questionShown(question);
     if (question.InfoLink.isEmpty()) {
         m_quiz.info.hideWebInfoBox();
         quiz->infoLink->hide();
@@ -101,7 +104,7 @@ void QuestionRunView::fillOrdinary(const QuizQuestion &question)
     // The window opens only over its own tab.
     if (m_quiz.env.selectedTab() == m_tabIndex) {
         m_quiz.info.applySizeWish(question);
-        m_quiz.info.showWithoutWaiting();
+        m_quiz.info.showWithoutWaiting(questionInView(m_controls, m_tab->quiz->page, m_tab->quiz->answerButton));
     }
 }
 
@@ -157,21 +160,13 @@ void QuestionRunView::infoLinkClick()
                                       haz::platform::joinPath(m_quiz.env.htmlDir(), question->InfoLink));
     m_quiz.info.setInfoWinShow(true);
     m_quiz.info.applySizeWish(*question);
-    m_quiz.info.showWithoutWaiting();
+    m_quiz.info.showWithoutWaiting(questionInView(m_controls, m_tab->quiz->page, m_tab->quiz->answerButton));
 }
 
 bool QuestionRunView::infoLinkReady() const
 {
     const QuizQuestion *question = current();
     return m_tab->option->isChecked() && kind() == QuestionKind::Ordinary && !question->InfoLink.isEmpty();
-}
-
-void QuestionRunView::answerBoxClicked()
-{
-    // The Enter key then answers.
-    QPushButton *answer = m_tab->quiz->answerButton;
-    if (answer->isVisible() && answer->isEnabled())
-        answer->setFocus();
 }
 
 } // namespace training

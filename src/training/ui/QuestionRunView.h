@@ -12,6 +12,7 @@
 
 namespace training {
 
+class AnswerGate;
 class QuestionRunTab;
 class TabServices;
 
@@ -49,7 +50,6 @@ private:
     void fillScenario(const QuizQuestion &question);
     void fillOrdinary(const QuizQuestion &question);
     void fillFinished();
-    void answerBoxClicked();
 
     QuestionRunTab *m_tab;
     int m_tabIndex;
@@ -60,6 +60,7 @@ private:
     TabServices &m_services;
     QuizServices m_quiz;
     QuizControls m_controls;
+    AnswerGate *m_gate = nullptr;
 };
 
 } // namespace training

@@ -1,5 +1,7 @@
 #include "QuizController.h"
 
+#include "AnswerGate.h"
+
 #include "InfoWindowRules.h"
 #include "MediaDisplay.h"
 #include "MediaTarget.h"
@@ -198,6 +200,15 @@ bool checkQuizAnswer(QWidget *comment, const std::array<QAbstractButton *, MaxAl
     return result.right;
 }
 
+QList<const QWidget *> questionInView(const QuizControls &controls, const QWidget *page, const QWidget *answerButton)
+{
+    QList<const QWidget *> widgets{controls.heading, controls.text, controls.picture, page, answerButton};
+    for (const QAbstractButton *box : controls.answers)
+        widgets << box;
+    widgets.removeAll(nullptr);
+    return widgets;
+}
+
 void copyPicture(haz::PictureBox *box, QuizEnvironment &env)
 {
     if (!box || !box->hasPicture())
@@ -223,11 +234,8 @@ QuizController::QuizController(QWidget *root, const QuizMember &member, QuizData
         connect(button, &QAbstractButton::clicked, this, &QuizController::restart);
     if (auto *button = qobject_cast<QAbstractButton *>(find(m_member.name(QStringLiteral("QuizbtnInfoLink")))))
         connect(button, &QAbstractButton::clicked, this, &QuizController::infoLinkClick);
-    if (m_member.answerBoxFocus) {
-        for (QAbstractButton *box : m_controls.answers)
-            if (box)
-                connect(box, &QAbstractButton::clicked, this, &QuizController::answerBoxClicked);
-    }
+    m_gate = new AnswerGate(m_controls.answers, qobject_cast<QAbstractButton *>(find(m_member.answerButton())),
+                            m_member.answerBoxFocus, this);
     if (m_controls.picture)
         connect(m_controls.picture, &haz::PictureBox::rightButtonReleased, this, &QuizController::copyQuestionPicture);
     m_services.info.setInfoLinkSource(m_member.tab, this);
@@ -262,13 +270,14 @@ void QuizController::fillQuiz()
     if (question) {
         if (filloutQuiz(m_controls, *question, m_services))
             setShown(answerButton, true);
+        m_gate->questionShown(*question);
         setShown(restartButton, false);
         if (!question->InfoLink.isEmpty()) {
             setShown(infoButton, true);
             if (m_services.info.infoWinShow()) {
                 showInfoLink(question->InfoLink, infoTitle(*question));
                 m_services.info.applySizeWish(*question);
-                m_services.info.showWithoutWaiting();
+                m_services.info.showWithoutWaiting(inView());
             }
         } else {
             m_services.info.hideWebInfoBox();
@@ -351,7 +360,12 @@ void QuizController::infoLinkClick()
                                           haz::platform::joinPath(m_services.env.htmlDir(), question->InfoLink));
     m_services.info.setInfoWinShow(true);
     m_services.info.applySizeWish(*question);
-    m_services.info.showWithoutWaiting();
+    m_services.info.showWithoutWaiting(inView());
+}
+
+QList<const QWidget *> QuizController::inView() const
+{
+    return questionInView(m_controls, find(m_member.name(QStringLiteral("QuizWeb"))), find(m_member.answerButton()));
 }
 
 bool QuizController::infoLinkReady() const
@@ -359,14 +373,6 @@ bool QuizController::infoLinkReady() const
     const auto *quizOption = qobject_cast<const QAbstractButton *>(find(m_member.quizOption()));
     const QuizQuestion *question = currentQuestion();
     return quizOption && quizOption->isChecked() && question && !question->InfoLink.isEmpty();
-}
-
-void QuizController::answerBoxClicked()
-{
-    QWidget *answerButton = find(m_member.answerButton());
-    // The Enter key then answers.
-    if (answerButton && !answerButton->isHidden())
-        answerButton->setFocus();
 }
 
 void QuizController::copyQuestionPicture()

@@ -22,6 +22,7 @@ class PictureBox;
 
 namespace training {
 
+class AnswerGate;
 class MediaDisplay;
 
 // The controls filloutQuiz and checkQuizAnswer work on, found by the names
@@ -54,6 +55,10 @@ bool filloutQuiz(const QuizControls &controls, const QuizQuestion &question, con
 // comment; otherwise the comment box is emptied.
 bool checkQuizAnswer(QWidget *comment, const std::array<QAbstractButton *, MaxAlternatives> &answers,
                      const QuizQuestion &question, bool showMessage, const QuizServices &services);
+
+// What an info window must leave in view of a question on these controls: heading,
+// text, picture or page, the alternatives and the Answer button.
+QList<const QWidget *> questionInView(const QuizControls &controls, const QWidget *page, const QWidget *answerButton);
 
 // Asks, then puts the box's picture on the clipboard and confirms. Nothing happens
 // for an empty box.
@@ -101,8 +106,8 @@ public:
 
 private:
     QWidget *find(const QString &name) const;
-    void answerBoxClicked();
     const QuizQuestion *currentQuestion() const;
+    QList<const QWidget *> inView() const;
     QString infoTitle(const QuizQuestion &question) const;
 
     QPointer<QWidget> m_root;
@@ -111,6 +116,7 @@ private:
     QuizServices m_services;
     QuizControls m_controls;
     std::function<void(int)> m_optionSwitch;
+    AnswerGate *m_gate = nullptr;
 };
 
 } // namespace training

@@ -1,5 +1,7 @@
 #include "TrainingProgram.h"
 
+#include "AccessKeysUi.h"
+
 #include "Captions.h"
 #include "Clock.h"
 #include "Conversions.h"
@@ -203,6 +205,8 @@ void TrainingProgram::applyCaptions(const haz::clsDataFile &captions)
 
     for (QWidget *window : windows.mid(1))
         basMain::setWindowIcon(window, m_state.content.iconName, false);
+    for (QWidget *window : windows)
+        haz::giveAccessKeys(window);
 }
 
 void TrainingProgram::applyTabCaptions(const haz::clsDataFile &captions)

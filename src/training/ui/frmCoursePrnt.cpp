@@ -1,5 +1,7 @@
 #include "frmCoursePrnt.h"
 
+#include "AccessKeysUi.h"
+
 #include "PageView.h"
 #include "Platform.h"
 #include "TwipGeometry.h"
@@ -11,6 +13,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTextFrame>
 
@@ -76,6 +79,7 @@ void frmCoursePrnt::setPrintCaption(const QString &text, const QString &tooltip)
 {
     m_print->setText(text);
     m_print->setToolTip(tooltip);
+    haz::giveAccessKeys(this);
 }
 
 void frmCoursePrnt::printPage()
@@ -99,16 +103,36 @@ bool frmCoursePrnt::printWithDialog(QTextDocument &page, QWidget *view)
     QPrintDialog dialog(&printer, view);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    // Laid out for the chosen paper, with a margin of its own, so the diploma prints
-    // without a page number and clear of the paper's edge.
-    const std::unique_ptr<QTextDocument> paper(page.clone());
     const qreal dotsPerInch = view ? view->logicalDpiX() : 96;
-    paper->setPageSize(printer.pageRect(QPrinter::Point).size() * dotsPerInch / 72.0);
-    QTextFrameFormat frame = paper->rootFrame()->frameFormat();
-    frame.setMargin(PaperMarginMm / 25.4 * dotsPerInch);
-    paper->rootFrame()->setFrameFormat(frame);
-    paper->print(&printer);
+    paperLayout(page, printer.pageRect(QPrinter::Point).size(), dotsPerInch)->print(&printer);
     return true;
+}
+
+std::unique_ptr<QTextDocument> frmCoursePrnt::paperLayout(const QTextDocument &page, QSizeF pagePoints,
+                                                          qreal dotsPerInch)
+{
+    // Laid out for the paper, with a margin of its own, so the diploma prints without a
+    // page number and clear of the paper's edge.
+    std::unique_ptr<QTextDocument> paper(page.clone());
+    paper->setPageSize(pagePoints * dotsPerInch / 72.0);
+    QTextFrame *root = paper->rootFrame();
+    QTextFrameFormat frame = root->frameFormat();
+    frame.setMargin(PaperMarginMm / 25.4 * dotsPerInch);
+    root->setFrameFormat(frame);
+
+    // A page shorter than the paper sits in its middle: as much white below its frame
+    // as above, not the rest of the sheet at the bottom.
+    QRectF content;
+    for (QTextFrame *child : root->childFrames())
+        content |= paper->documentLayout()->frameBoundingRect(child);
+    if (content.isEmpty() || paper->pageCount() != 1)
+        return paper;
+    const qreal spare = (paper->pageSize().height() - content.bottom() - content.top()) / 2;
+    if (spare > 0) {
+        frame.setTopMargin(frame.topMargin() + spare);
+        root->setFrameFormat(frame);
+    }
+    return paper;
 }
 
 void frmCoursePrnt::resizeEvent(QResizeEvent *event)

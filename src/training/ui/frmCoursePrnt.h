@@ -7,7 +7,10 @@
 #include "DiplomaPage.h"
 
 #include <QDialog>
+#include <QSizeF>
 #include <QString>
+
+#include <memory>
 
 class QPushButton;
 class QTextDocument;
@@ -42,6 +45,10 @@ public:
     // Print dialog, then the printer; a learner without a printer gets the PDF
     // output of the dialog with a file in the documents folder proposed.
     static bool printWithDialog(QTextDocument &page, QWidget *view);
+    // The page as it goes on paper of `pagePoints` (1/72 inch): a margin all round,
+    // and a page shorter than the paper moved down to sit in its middle.
+    static std::unique_ptr<QTextDocument> paperLayout(const QTextDocument &page, QSizeF pagePoints,
+                                                      qreal dotsPerInch);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

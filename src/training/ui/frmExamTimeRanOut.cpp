@@ -1,5 +1,7 @@
 #include "frmExamTimeRanOut.h"
 
+#include "AccessKeysUi.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -42,6 +44,7 @@ void frmExamTimeRanOut::setTexts(const QString &title, const QString &label, con
         m_next->setText(nextText);
     if (!cancelText.isEmpty())
         m_cancel->setText(cancelText);
+    haz::giveAccessKeys(this);
 }
 
 frmExamTimeRanOut::Choice frmExamTimeRanOut::ask()

@@ -1,5 +1,7 @@
 #include "frmScenarioStarted.h"
 
+#include "AccessKeysUi.h"
+
 #include "ScenarioLaunch.h"
 
 #include <QHBoxLayout>
@@ -50,6 +52,7 @@ void frmScenarioStarted::setTexts(const QString &title, const QString &question,
         m_continue->setText(buttons.continueText);
         m_restart->setText(buttons.restartText);
     }
+    haz::giveAccessKeys(this);
 }
 
 qint16 frmScenarioStarted::ask()

@@ -2,6 +2,7 @@
 
 #include "FailureNote.h"
 
+#include "InfoPlacement.h"
 #include "InfoWindowRules.h"
 #include "MediaTarget.h"
 #include "MessageService.h"
@@ -12,6 +13,7 @@
 #include <QGuiApplication>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTabBar>
 
 #include <exception>
 
@@ -115,7 +117,7 @@ void frmWebInfo::keepOnScreen()
     if (!shownOn || !isNormalState())
         return;
     const QRect frame = frameGeometry();
-    const QRect kept = keptOnScreen(frame, shownOn->availableGeometry());
+    const QRect kept = haz::keptInside(frame, shownOn->availableGeometry());
     if (kept.size() != frame.size())
         resize(size() - (frame.size() - kept.size()));
     if (kept.topLeft() != frame.topLeft())
@@ -133,6 +135,7 @@ frmWebInfo *frmWebInfoHost::window()
 {
     if (!m_window) {
         m_window = new frmWebInfo();
+        m_place.watch(m_window);
         if (m_iconName)
             basMain::setWindowIcon(m_window, m_iconName(), false);
     }
@@ -150,21 +153,34 @@ void frmWebInfoHost::hideWebInfoBox()
         m_window->hide();
 }
 
-void frmWebInfoHost::showWithoutWaiting()
+void frmWebInfoHost::showWithoutWaiting(const QList<const QWidget *> &keepInView)
 {
-    window()->show(); // top-most already; no need to raise or activate it
+    frmWebInfo *w = window();
+    const QWidget *main = keepInView.isEmpty() ? nullptr : keepInView.first()->window();
+    // The tab strip stays in view too while there is room elsewhere.
+    QList<const QWidget *> rather;
+    if (main)
+        for (const QTabBar *strip : main->findChildren<QTabBar *>())
+            rather << strip;
+    if (main)
+        m_place.place(*main, keepInView, rather);
+    m_place.byProgram([w] { w->show(); }); // top-most already; no need to raise or activate it
+    // Shown for the first time, the window has its frame now.
+    if (main)
+        m_place.place(*main, keepInView, rather);
 }
 
 void frmWebInfoHost::applySizeWish(const QuizQuestion &question)
 {
     frmWebInfo *w = window();
-    if (!w->isNormalState())
+    // A window the learner sized or moved stays as the learner left it.
+    if (!w->isNormalState() || m_place.placedByLearner())
         return;
     QSize screenTwips(32760, 32760);
     if (const QScreen *screen = w->screen())
         screenTwips = toTwips(screen->availableGeometry().size());
     if (const auto wish = infoWindowSizeWish(question.InfoWidth, question.InfoHeight, screenTwips))
-        w->setSizeTwips(*wish);
+        m_place.byProgram([&] { w->setSizeTwips(*wish); });
 }
 
 void frmWebInfoHost::UpdateWebInfoBox(int selectedTab)

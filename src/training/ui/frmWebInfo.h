@@ -4,6 +4,8 @@
 // it (frmWebInfoHost): loading on first use, the size wish, hiding, and matching
 // the window to the selected tab (UpdateWebInfoBox).
 
+#include "InfoWindowPlace.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -84,8 +86,9 @@ public:
 
     // hideWebInfoBox: hide the window if it is visible (it stays loaded).
     void hideWebInfoBox();
-    // Shows the window without waiting and without taking the focus.
-    void showWithoutWaiting();
+    // Shows the window without waiting and without taking the focus, placed so that
+    // the widgets of `keepInView` (on the main window) stay in view.
+    void showWithoutWaiting(const QList<const QWidget *> &keepInView = {});
     // The question's size wish, applied only while the window is in its normal state.
     void applySizeWish(const QuizQuestion &question);
 
@@ -101,6 +104,7 @@ private:
     bool m_infoWinShow = false;
     QHash<int, InfoLinkSource *> m_sources;
     std::function<QString()> m_iconName;
+    haz::InfoWindowPlace m_place;
 };
 
 // debugBtn click: shows the exam answer frame and two labels, then the left edges

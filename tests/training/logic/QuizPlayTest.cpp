@@ -1,4 +1,5 @@
 #include "FactFamily.h"
+#include "InfoPlacement.h"
 #include "InfoWindowRules.h"
 #include "MediaTarget.h"
 #include "QuizFamily.h"
@@ -154,10 +155,10 @@ TEST(InfoWindowRules, SizeWishAndResize)
 
     // On screen: moved in from the right edge, shrunk when wider than the area.
     const QRect area(0, 0, 1600, 970);
-    EXPECT_EQ(keptOnScreen(QRect(1100, 80, 540, 400), area), QRect(1060, 80, 540, 400));
-    EXPECT_EQ(keptOnScreen(QRect(-30, 900, 300, 200), area), QRect(0, 770, 300, 200));
-    EXPECT_EQ(keptOnScreen(QRect(500, 10, 2000, 1200), area), area);
-    EXPECT_EQ(keptOnScreen(QRect(20, 30, 100, 100), area), QRect(20, 30, 100, 100));
+    EXPECT_EQ(haz::keptInside(QRect(1100, 80, 540, 400), area), QRect(1060, 80, 540, 400));
+    EXPECT_EQ(haz::keptInside(QRect(-30, 900, 300, 200), area), QRect(0, 770, 300, 200));
+    EXPECT_EQ(haz::keptInside(QRect(500, 10, 2000, 1200), area), area);
+    EXPECT_EQ(haz::keptInside(QRect(20, 30, 100, 100), area), QRect(20, 30, 100, 100));
 
     EXPECT_EQ(infoWindowTitle(QStringLiteral("Hazards"), QStringLiteral("Flash point")), QStringLiteral("Hazards - Flash point"));
     EXPECT_EQ(debugPositionText(QStringLiteral("exam"), 1200), QStringLiteral("exam:1200:"));
