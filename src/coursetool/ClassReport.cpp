@@ -148,8 +148,16 @@ ClassReport mergeProgressFiles(const QStringList &files)
     ClassReport report;
     // Oldest first, so that a later file's values replace an earlier one's.
     QList<QFileInfo> infos;
-    for (const QString &file : files)
-        infos << QFileInfo(file);
+    QStringList canonical;
+    for (const QString &file : files) {
+        const QFileInfo info(file);
+        // A file named twice (or through a link) is still one machine's file.
+        const QString real = info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
+        if (!canonical.contains(real)) {
+            canonical << real;
+            infos << info;
+        }
+    }
     std::stable_sort(infos.begin(), infos.end(),
                      [](const QFileInfo &a, const QFileInfo &b) { return a.lastModified() < b.lastModified(); });
     QHash<QString, qsizetype> index;
