@@ -161,6 +161,7 @@ ClassReport mergeProgressFiles(const QStringList &files)
     std::stable_sort(infos.begin(), infos.end(),
                      [](const QFileInfo &a, const QFileInfo &b) { return a.lastModified() < b.lastModified(); });
     QHash<QString, qsizetype> index;
+    QHash<QString, QStringList> filesOf; // oldest first
     for (const QFileInfo &info : infos) {
         haz::clsDataFile table;
         table.setNonUniCodeMode(true);
@@ -175,17 +176,23 @@ ClassReport mergeProgressFiles(const QStringList &files)
             if (learner.name.isEmpty() || seen.contains(learner.name))
                 continue; // the programs only ever find a name's first post
             seen << learner.name;
+            filesOf[learner.name] << info.filePath();
             if (const auto at = index.find(learner.name); at != index.end()) {
-                LearnerResult &older = report.learners[*at];
-                report.notes << QStringLiteral("%1 is in %2 and in %3; the values of %3 (changed %4) are used")
-                                    .arg(learner.name, older.file, learner.file,
-                                         changed.toString(Qt::ISODate));
-                older = std::move(learner);
+                report.learners[*at] = std::move(learner);
             } else {
                 index.insert(learner.name, report.learners.size());
                 report.learners.append(std::move(learner));
             }
         }
+    }
+    for (const LearnerResult &learner : report.learners) {
+        QStringList in = filesOf.value(learner.name);
+        if (in.size() < 2)
+            continue;
+        const QString last = in.takeLast();
+        report.notes << QStringLiteral("%1 is in %2 and %3; the values of %3 (changed %4) are used")
+                            .arg(learner.name, in.join(QStringLiteral(", ")), last,
+                                 learner.changed.toString(Qt::ISODate));
     }
     std::sort(report.learners.begin(), report.learners.end(),
               [](const LearnerResult &a, const LearnerResult &b) { return a.name < b.name; });

@@ -82,7 +82,8 @@ TEST(ClassReport, SameNameIsOneLearnerWithTheNewestFilesValues)
     EXPECT_EQ(anna.subjects[3].correct, 4);
     EXPECT_EQ(anna.subjects[0].answered, 0); // "-1" is no value yet
     ASSERT_EQ(report.notes.size(), 1);
-    EXPECT_TRUE(report.notes[0].contains("Anna is in " + files.older + " and in " + files.newer)) << qPrintable(report.notes[0]);
+    EXPECT_TRUE(report.notes[0] == "Anna is in " + files.older + " and " + files.newer + "; the values of " + files.newer
+                                          + " (changed 2026-03-03T09:00:00Z) are used") << qPrintable(report.notes[0]);
 
     const auto runs = anna.scenarios.value({coursetool::RunMode::Tactics, 1});
     EXPECT_EQ(runs.scores, (QList<qint32>{7, 4}));
