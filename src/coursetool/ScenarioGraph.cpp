@@ -150,19 +150,33 @@ void addRoom(ScenarioGraph &graph, const scenario::ScenarioFiles &files, qint16 
         if (targetOfRow.contains(it.key()))
             graph.edges.append({roomId, targetOfRow.value(it.key()), keyRows[it.key()].Svar, it.key()});
 
-    // A wrong alternative is one that no key row leads on from; its own feedback is a
-    // row of its own that keeps the learner in the room with a text.
+    // A wrong alternative is one that no key row leads on from. Its own feedback is a
+    // row that keeps the learner in the room with a text and names no other wrong
+    // alternative: the alternative alone, or with right ones (the right set plus it).
+    QSet<QString> wrong;
     for (const clsSvarsAlt &a : alternatives) {
         const QString id = QString::number(a.SvarsAltID);
-        bool leadsOn = false, ownFeedback = false;
+        bool leadsOn = false;
         for (int k = 0; k < keyRows.size(); ++k) {
             const bool stays = targetOfRow.contains(k) && targetOfRow.value(k) == roomId;
             if (keyRows[k].Svar != QLatin1String("*") && tokens(keyRows[k].Svar).contains(id) && !stays)
                 leadsOn = true;
-            if (keyRows[k].Svar == id && stays && !keyRows[k].DialogText.trimmed().isEmpty())
+        }
+        if (!leadsOn)
+            wrong << id;
+    }
+    for (const clsSvarsAlt &a : alternatives) {
+        const QString id = QString::number(a.SvarsAltID);
+        if (!wrong.contains(id))
+            continue;
+        bool ownFeedback = false;
+        for (int k = 0; k < keyRows.size(); ++k) {
+            const bool stays = targetOfRow.contains(k) && targetOfRow.value(k) == roomId;
+            if (keyRows[k].Svar != QLatin1String("*") && stays && !keyRows[k].DialogText.trimmed().isEmpty()
+                && (tokens(keyRows[k].Svar) & wrong) == QSet<QString>{id})
                 ownFeedback = true;
         }
-        if (!leadsOn && !ownFeedback)
+        if (!ownFeedback)
             problem(-1, true, QStringLiteral("in room %1 the wrong alternative %2 (\"%3\") has no feedback of its own")
                                   .arg(roomId)
                                   .arg(id, a.Namn.size() > 40 ? a.Namn.left(40) + QStringLiteral("…") : a.Namn));

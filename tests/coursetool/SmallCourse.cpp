@@ -121,7 +121,7 @@ SmallCourse::SmallCourse()
         QStringLiteral("Facit"),
         {QStringLiteral("RumID"), QStringLiteral("sc_id"), QStringLiteral("Svar"), QStringLiteral("Action"), QStringLiteral("DialogText")},
         {key("10", "1", "R20", ""), key("10", "2", "R10", "Downwind you breathe the gas."),
-         key("20", "1,2", "finish", ""), key("20", "3", "R20", "Without protection you are hurt."),
+         key("20", "1,2", "finish", ""), key("20", "1,2,3", "R20", "Without protection you are hurt."),
          key("20", "*", "R20", "Wear both.")}};
     const auto picture = [](const char *roomId, const char *name, const char *order) {
         return QStringList{QString::fromLatin1(roomId), QStringLiteral("1"), QString::fromLatin1(name), QString::fromLatin1(order)};
