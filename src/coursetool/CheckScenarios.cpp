@@ -226,16 +226,16 @@ QSet<qint16> checkScenarios(CheckContext &context)
         if (inRoom(facit, p))
             keyLines[{p.scenario, p.room}].append(facit.postLine(p.slot));
 
-    if (context.findings.errors() > errorsBefore)
-        return scenarios; // the graphs would only repeat what is wrong above
-
+    const bool tablesFaulty = context.findings.errors() > errorsBefore;
     // Each scenario's rooms as the program walks them.
     for (const qint16 s : scenarios) {
         ScenarioGraph graph;
         try {
             graph = buildScenarioGraph(context.installFolder, s);
         } catch (const RuntimeError &e) {
-            scenarioTable.error(scenarioLine.value(s), e.description());
+            // A value that does not convert has been named at its line above.
+            if (!tablesFaulty)
+                scenarioTable.error(scenarioLine.value(s), e.description());
             continue;
         }
         for (const GraphProblem &problem : graph.problems) {
