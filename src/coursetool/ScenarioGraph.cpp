@@ -146,9 +146,10 @@ void addRoom(ScenarioGraph &graph, const scenario::ScenarioFiles &files, qint16 
             problem(k, false, QStringLiteral("the Action \"%1\" is neither finish nor a letter and a room number").arg(row.Action));
         }
     }
-    for (auto it = answersOfRow.cbegin(); it != answersOfRow.cend(); ++it)
-        if (targetOfRow.contains(it.key()))
-            graph.edges.append({roomId, targetOfRow.value(it.key()), keyRows[it.key()].Svar, it.key()});
+    // In the key's order, so that the same course always gives the same graph.
+    for (int k = 0; k < keyRows.size(); ++k)
+        if (answersOfRow.contains(k) && targetOfRow.contains(k))
+            graph.edges.append({roomId, targetOfRow.value(k), keyRows[k].Svar, k});
 
     // A wrong alternative is one that no key row leads on from. Its own feedback is a
     // row that keeps the learner in the room with a text and names no other wrong
