@@ -1,11 +1,13 @@
 // `check` on a small clean course built from readable sources by `build`, and on the
 // same course with one fault at a time: each fault is named at its file and line.
 
+#include "Commands.h"
 #include "CourseBuild.h"
 #include "CourseCheck.h"
 #include "SmallCourse.h"
 
 #include <QTemporaryDir>
+#include <QTextStream>
 
 #include <gtest/gtest.h>
 
@@ -209,4 +211,32 @@ TEST(CourseCheck, MissingFolderIsAnError)
     const Findings findings = coursetool::checkCourse("/nonexistent/course");
     ASSERT_EQ(findings.errors(), 1);
     EXPECT_TRUE(findings.all().first().message.contains("not a folder"));
+}
+
+TEST(CourseCheck, CommandPrintsFindingsAndExitsWithOneOnErrorsOnly)
+{
+    QTemporaryDir source, install;
+    SmallCourse course;
+    course.writeSources(source.path());
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    ASSERT_EQ(coursetool::runCommand({"build", source.path(), install.path()}, outStream, errStream), 0);
+    EXPECT_EQ(coursetool::runCommand({"check", install.path()}, outStream, errStream), 0);
+    outStream.flush();
+    EXPECT_EQ(out, "no problems\n");
+
+    // A warning alone passes; an error fails.
+    out.clear();
+    course.tables["ini/NBCfact.ini"].rows[0][1] = "Fact.htm";
+    course.writeSources(source.path());
+    ASSERT_EQ(coursetool::runCommand({"build", source.path(), install.path()}, outStream, errStream), 0);
+    EXPECT_EQ(coursetool::runCommand({"check", install.path()}, outStream, errStream), 0);
+    QFile::remove(install.filePath("data/html/info.htm"));
+    EXPECT_EQ(coursetool::runCommand({"check", install.path()}, outStream, errStream), 1);
+    outStream.flush();
+    EXPECT_TRUE(out.contains("data/html/info.htm: error: the file is missing\n")) << qPrintable(out);
+    EXPECT_TRUE(out.endsWith("\n1 error, 1 warning\n")) << qPrintable(out);
+
+    EXPECT_EQ(coursetool::runCommand({"check"}, outStream, errStream), 2);
+    EXPECT_EQ(coursetool::runCommand({"build", "/nonexistent/source", install.path()}, outStream, errStream), 1);
 }
