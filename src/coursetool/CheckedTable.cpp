@@ -1,6 +1,9 @@
 #include "CheckedTable.h"
 
 #include "Platform.h"
+#include "RuntimeError.h"
+#include "TableFileIo.h"
+#include "TableLines.h"
 
 #include <QDir>
 
@@ -19,6 +22,33 @@ QString CheckContext::shown(const QString &relative) const
     return QDir(installFolder).relativeFilePath(resolved);
 }
 
+namespace {
+
+struct BadHeader {
+    int line = 0;
+    QString text;
+};
+
+// Where the reading of a table stopped: from `fromLine` on (the line after the last
+// post read), the first line that begins with "[" is the post header that failed.
+BadHeader badPostHeader(const QString &path, haz::codec::Encoding encoding, int fromLine)
+{
+    try {
+        const QString text = haz::tablefile::readDecoded(path, encoding);
+        haz::TableLines lines(text);
+        for (int line = 1; !lines.atEnd(); ++line) {
+            const QStringView current = lines.readLine();
+            if (line >= fromLine && current.startsWith(u'['))
+                return {line, current.toString()};
+        }
+    } catch (const haz::RuntimeError &) {
+        // Unreadable now: the read failure itself is what is reported.
+    }
+    return {};
+}
+
+} // namespace
+
 CheckedTable::CheckedTable(CheckContext &context, const QString &relative, Encoding encoding,
                            const QStringList &fields, Need need)
     : m_context(context), m_shown(context.shown(relative)), m_table(std::make_unique<haz::clsDataFile>())
@@ -31,19 +61,29 @@ CheckedTable::CheckedTable(CheckContext &context, const QString &relative, Encod
         return;
     }
     if (!m_table->readData(context.path(relative))) {
-        QString why;
-        if (m_table->tableName().isEmpty() && m_table->fieldNames().isEmpty())
-            why = QStringLiteral("the first line is not a table name in brackets such as [Table]");
-        else
-            why = m_table->lastErrorText().isEmpty()
-                      ? QStringLiteral("a post header is not a whole number in brackets")
-                      : QStringLiteral("reading stops after post %1: %2")
+        if (m_table->tableName().isEmpty() && m_table->fieldNames().isEmpty()) {
+            error(1, m_table->lastErrorText().isEmpty()
+                         ? QStringLiteral("the table cannot be read: the first line is not a table name in "
+                                          "brackets such as [Table]")
+                         : QStringLiteral("the table cannot be read: ") + m_table->lastErrorText());
+            return;
+        }
+        // The reader takes a post's values and its closing line after the header line.
+        const int posts = m_table->numOfPostsRead();
+        const int fromLine = posts > 0 ? m_table->postLine(posts - 1) + m_table->numFieldsRead() + 1
+                                       : m_table->numFieldsRead() + 3;
+        const BadHeader bad = badPostHeader(haz::platform::resolveCaseInsensitive(context.path(relative)),
+                                            encoding == Encoding::Ansi ? haz::codec::Encoding::Ansi
+                                                                       : haz::codec::Encoding::Utf16,
+                                            fromLine);
+        if (bad.line == 0) {
+            error(0, QStringLiteral("the table cannot be read: ") + m_table->lastErrorText());
+            return;
+        }
+        error(bad.line, QStringLiteral("the table cannot be read past post %1: the post header \"%2\" is not a "
+                                       "whole number from -32768 to 32767 in brackets")
                             .arg(m_table->numOfPostsRead())
-                            .arg(m_table->lastErrorText());
-        const int line = m_table->numOfPostsRead() > 0
-                             ? m_table->postLine(m_table->numOfPostsRead() - 1) + m_table->numFieldsRead() + 1
-                             : 1;
-        error(line, QStringLiteral("the table cannot be read: ") + why);
+                            .arg(bad.text));
         return;
     }
     m_ok = true;
