@@ -234,4 +234,12 @@ QList<QStringList> clsDataFile::allReadData() const
     return data;
 }
 
+qint32 clsDataFile::postLine(qint32 slot) const
+{
+    if (!m_data || slot < 0 || slot >= m_data->filledSlots)
+        return 0;
+    const qint32 start = m_data->rows[std::size_t(slot)].start;
+    return qint32(QStringView(m_data->text).first(start).count(u'\n')) + 1;
+}
+
 } // namespace haz

@@ -88,6 +88,10 @@ public:
     FindResult findPosts(const QString &field, const QString &value) const;
     // The post table as data[column][slot].
     QList<QStringList> allReadData() const;
+    // The 1-based line of the file that holds the first value of the post in `slot`
+    // (its post header is the line before); 0 for a slot no post filled. Field k's
+    // value is on line postLine(slot) + k - 1. For messages that point into the file.
+    qint32 postLine(qint32 slot) const;
 
     // --- writing ---
     bool createFileNHead(const QString &name, const QString &folder, const QString &table,

@@ -8,6 +8,28 @@
 
 namespace scenario {
 
+const QStringList &windowCaptionIds()
+{
+    static const QStringList ids{
+        QStringLiteral("cmdSvara"),         QStringLiteral("cmdInfolank"),        QStringLiteral("pnlSimTid"),
+        QStringLiteral("pnlVader"),         QStringLiteral("cmdExit"),            QStringLiteral("lblScenarioStatus"),
+        QStringLiteral("MouseOverImgLeft"), QStringLiteral("MouseOverImgCenter"), QStringLiteral("MouseOverImgRight"),
+    };
+    return ids;
+}
+
+const QStringList &askedCaptionIds()
+{
+    static const QStringList ids = QStringList{QStringLiteral("frmMain_caption"), QStringLiteral("icon"),
+                                               QStringLiteral("iniMyDoc")}
+                                   + windowCaptionIds()
+                                   + QStringList{QStringLiteral("SimTidTimmar"), QStringLiteral("SimTidMinuter"),
+                                                 QStringLiteral("App_CloseQuestion"),
+                                                 QStringLiteral("App_CloseQuestionExam"),
+                                                 QStringLiteral("SvarForsokIgen"), QStringLiteral("ScenarioCompleted")};
+    return ids;
+}
+
 clsCaptions::clsCaptions(QString installFolder) : m_installFolder(std::move(installFolder)) {}
 
 QString clsCaptions::getObjText(const QString &id) const

@@ -8,6 +8,12 @@
 
 namespace scenario {
 
+// The ids of the main window's controls and tooltips, set once when it is built.
+const QStringList &windowCaptionIds();
+// Every id the program asks for: start-up's, the window's and the run's (the clock's
+// words, the messages and the exit questions). Missing ones give empty texts.
+const QStringList &askedCaptionIds();
+
 class clsCaptions {
 public:
     // `installFolder` empty: the folder of the running program.

@@ -90,9 +90,7 @@ void ScenarioProgram::buildWindow(const StartView &view)
         w.setWindowIcon(QIcon(icon));
     m_panel = new QuestionPanel(w.scrollingPane(), m_run.state().lastError);
     m_scene = new SceneArea(w.sceneFrame(), m_run);
-    const QHash<QString, QString> texts = m_run.captions(
-        {"cmdSvara", "cmdInfolank", "pnlSimTid", "pnlVader", "cmdExit", "lblScenarioStatus", "MouseOverImgLeft",
-         "MouseOverImgCenter", "MouseOverImgRight"});
+    const QHash<QString, QString> texts = m_run.captions(windowCaptionIds());
     const auto text = [&](const char *id) { return texts.value(QString::fromLatin1(id)); };
     m_panel->setCaptions(text("cmdSvara"), text("cmdInfolank"));
     w.clockPanel()->setTitle(text("pnlSimTid"));

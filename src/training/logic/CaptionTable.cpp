@@ -3,7 +3,9 @@
 #include "Captions.h"
 #include "Conversions.h"
 #include "FailureNote.h"
+#include "TabPlan.h"
 #include "basCaptions.h"
+#include "basMain.h"
 #include "clsDataFile.h"
 
 #include <QObject>
@@ -80,6 +82,29 @@ const QList<CaptionRow> &captionRows()
         row("frmMain", "examQuizAnswBtnScenario", nullptr, R::Optional),
     };
     return rows;
+}
+
+const QStringList &codeCaptionIds()
+{
+    static const QStringList ids{
+        QStringLiteral("iniMyDoc"),          QStringLiteral("icon"),
+        QStringLiteral("ExamQuizClockText"), QStringLiteral("ExamQuizClockUnit"),
+        QStringLiteral("ScenarioStarted"),   QStringLiteral("ScenarioStartedCmd"),
+    };
+    return ids;
+}
+
+QStringList askedCaptionIds()
+{
+    QStringList ids;
+    for (const TabPlanRow &tab : tabPlan())
+        ids << tab.captionKey;
+    for (const CaptionRow &r : captionRows())
+        if (r.rule != CaptionRule::Optional)
+            ids << r.id;
+    ids << basMain::keptTextIds() << codeCaptionIds();
+    ids.removeDuplicates();
+    return ids;
 }
 
 namespace {

@@ -37,6 +37,16 @@ struct CaptionRow {
 // Every row, in the order they are applied.
 const QList<CaptionRow> &captionRows();
 
+// Ids the program looks up by name in its code rather than through a row: the
+// progress file's name, the icon, the exam clock's words and the tactics tab's
+// continue-or-restart dialog.
+const QStringList &codeCaptionIds();
+
+// Every id the program asks the caption table for and reports when missing: the
+// rows (but not the optional ones), the tab captions, the kept texts and the ids of
+// codeCaptionIds. An installation's caption table must hold each of them.
+QStringList askedCaptionIds();
+
 // The control a row names, or nullptr.
 using ControlLookup = std::function<QObject *(const QString &window, const QString &control)>;
 

@@ -99,27 +99,37 @@ QStringList listFolderFiles(const QString &folder)
     return files.isEmpty() ? QStringList{QString()} : files;
 }
 
+const QStringList &factListFiles()
+{
+    static const QStringList files{QStringLiteral("Identfact.ini"), QStringLiteral("Hazardfact.ini"),
+                                   QStringLiteral("Physfact.ini"),  QStringLiteral("Takfact.ini"),
+                                   QStringLiteral("Protfact.ini"),  QStringLiteral("NBCfact.ini"),
+                                   QStringLiteral("Reffact.ini")};
+    return files;
+}
+
+const QStringList &quizListFiles()
+{
+    static const QStringList files{QStringLiteral("Ident.ini"), QStringLiteral("Hazard.ini"),
+                                   QStringLiteral("Phys.ini"), QStringLiteral("Prot.ini"), QStringLiteral("NBC.ini")};
+    return files;
+}
+
 void loadContentLists(ProgramState &state)
 {
     const auto path = [&](const QString &name) { return haz::platform::joinPath(state.paths.iniDir, name); };
-    const auto facts = [&](FactListData &data, const QString &name) {
-        readFactList(data.list, data.count, path(name), state.lastError);
-    };
-    const auto quiz = [&](QuizListData &data, const QString &name) {
-        readQuizList(data.list, data.count, path(name), state.lastError);
-    };
-    facts(state.content.subjectFacts[Ide], QStringLiteral("Identfact.ini"));
-    facts(state.content.subjectFacts[Haz], QStringLiteral("Hazardfact.ini"));
-    facts(state.content.subjectFacts[Phys], QStringLiteral("Physfact.ini"));
-    facts(state.content.takFacts, QStringLiteral("Takfact.ini"));
-    facts(state.content.subjectFacts[Prot], QStringLiteral("Protfact.ini"));
-    facts(state.content.subjectFacts[NBC], QStringLiteral("NBCfact.ini"));
-    facts(state.content.refFacts, QStringLiteral("Reffact.ini"));
-    quiz(state.content.subjectQuizzes[Ide], QStringLiteral("Ident.ini"));
-    quiz(state.content.subjectQuizzes[Haz], QStringLiteral("Hazard.ini"));
-    quiz(state.content.subjectQuizzes[Phys], QStringLiteral("Phys.ini"));
-    quiz(state.content.subjectQuizzes[Prot], QStringLiteral("Prot.ini"));
-    quiz(state.content.subjectQuizzes[NBC], QStringLiteral("NBC.ini"));
+    // In the order of factListFiles and quizListFiles.
+    FactListData *const factLists[] = {&state.content.subjectFacts[Ide], &state.content.subjectFacts[Haz],
+                                       &state.content.subjectFacts[Phys], &state.content.takFacts,
+                                       &state.content.subjectFacts[Prot], &state.content.subjectFacts[NBC],
+                                       &state.content.refFacts};
+    QuizListData *const quizLists[] = {&state.content.subjectQuizzes[Ide], &state.content.subjectQuizzes[Haz],
+                                       &state.content.subjectQuizzes[Phys], &state.content.subjectQuizzes[Prot],
+                                       &state.content.subjectQuizzes[NBC]};
+    for (qsizetype i = 0; i < factListFiles().size(); ++i)
+        readFactList(factLists[i]->list, factLists[i]->count, path(factListFiles()[i]), state.lastError);
+    for (qsizetype i = 0; i < quizListFiles().size(); ++i)
+        readQuizList(quizLists[i]->list, quizLists[i]->count, path(quizListFiles()[i]), state.lastError);
 }
 
 } // namespace training::basMain

@@ -48,6 +48,10 @@ QString replaceText(const QString &text, const QString &search, const QString &r
 // single empty name.
 QStringList listFolderFiles(const QString &folder);
 
+// The fact list and quiz list files of the ini folder, in the order start-up reads them.
+const QStringList &factListFiles();
+const QStringList &quizListFiles();
+
 // Reads the seven fact lists and five quiz lists from the ini folder; a list whose
 // file cannot be read stays empty.
 void loadContentLists(ProgramState &state);

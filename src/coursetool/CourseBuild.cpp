@@ -1,19 +1,13 @@
-// Turns the readable course sources (UTF-8, LF) into an installation folder in the
-// encodings the programs read: "lang.ini" and "user.ini" at the top in Windows-1252,
-// every table file under "ini/" in UTF-16 with a byte-order mark, all with CR LF.
-// Everything else (pages, pictures) is copied as it is. Files are only rewritten
-// when their content changes.
+#include "CourseBuild.h"
 
 #include "TextCodec.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 
-#include <cstdio>
+namespace coursetool {
 
 namespace {
 
@@ -29,6 +23,12 @@ Kind kindOf(const QString &relative)
     if (lower.startsWith(QLatin1String("ini/")) && lower.endsWith(QLatin1String(".ini")))
         return Kind::Utf16;
     return Kind::Copy;
+}
+
+bool isBuildFile(const QString &relative)
+{
+    return relative == QLatin1String("CMakeLists.txt") || relative.endsWith(QLatin1String(".cpp"))
+           || relative.startsWith(QLatin1String("tools/")) || relative.endsWith(QLatin1String(".md"));
 }
 
 QByteArray convert(const QByteArray &source, Kind kind)
@@ -55,28 +55,24 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-int main(int argc, char **argv)
+QStringList buildCourse(const QString &sourceFolder, const QString &installFolder)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: encode_course <course source folder> <installation folder>\n");
-        return 2;
-    }
-    const QDir source(QString::fromLocal8Bit(argv[1]));
-    const QDir target(QString::fromLocal8Bit(argv[2]));
-    int failures = 0;
+    const QDir source(sourceFolder);
+    const QDir target(installFolder);
+    if (!source.exists())
+        return {sourceFolder};
+    QStringList failures;
     QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QString relative = source.relativeFilePath(path);
-        if (relative == QLatin1String("CMakeLists.txt") || relative.endsWith(QLatin1String(".cpp"))
-            || relative.startsWith(QLatin1String("tools/")) || relative.endsWith(QLatin1String(".md")))
+        if (isBuildFile(relative))
             continue;
         QFile in(path);
-        if (!in.open(QIODevice::ReadOnly) || !writeIfChanged(target.filePath(relative), convert(in.readAll(), kindOf(relative)))) {
-            std::fprintf(stderr, "encode_course: cannot install %s\n", qPrintable(relative));
-            ++failures;
-        }
+        if (!in.open(QIODevice::ReadOnly) || !writeIfChanged(target.filePath(relative), convert(in.readAll(), kindOf(relative))))
+            failures << relative;
     }
-    return failures == 0 ? 0 : 1;
+    return failures;
 }
+
+} // namespace coursetool
