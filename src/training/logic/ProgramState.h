@@ -18,6 +18,7 @@
 namespace haz {
 class clsDataFile;
 class MessageService;
+class SessionLock;
 } // namespace haz
 
 namespace training {
@@ -108,6 +109,8 @@ struct LearnerSession {
     QString currentUser;
     bool isNewUser = false;
     LearnerProgress progress;
+    // Held while the learner is signed in, so that no other program signs him or her in.
+    std::shared_ptr<haz::SessionLock> signedIn;
 };
 
 // The exam of this run: started by the first answer, locked for the rest of the run
