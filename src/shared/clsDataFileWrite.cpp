@@ -32,6 +32,15 @@ private:
     bool m_released = false;
 };
 
+// A UTF-16 file cut inside a character (most often inside its last line end) ends in
+// a lone byte. A rewrite completes that half character, as an append does, so that
+// it never joins the last value as a stray character.
+void completeHalfCharacter(QByteArray &out, bool utf16, qsizetype markBytes)
+{
+    if (utf16 && (out.size() - markBytes) % 2 != 0)
+        out.append('\0');
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- writing
@@ -316,6 +325,8 @@ bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qin
         out.append('\0');
     out += codec::encode(newLine, encoding());
     out += QByteArrayView(bytes).sliced(toByte(valueEnd));
+    if (!appendLine)
+        completeHalfCharacter(out, !m_nonUniCodeMode, hasMark ? 2 : 0);
 
     replaceWith(source, path, out);
     return true;
@@ -404,6 +415,7 @@ QList<bool> clsDataFile::UpdateFieldsPost(const QString &path, qint32 postNr, co
         copied = toByte(spots[k].second);
     }
     out += QByteArrayView(bytes).sliced(copied);
+    completeHalfCharacter(out, !m_nonUniCodeMode, mark);
     replaceWith(source, path, out);
     return results;
 }
