@@ -242,7 +242,7 @@ void clsDataFile::appendWhole(const QString &path, qint64 oldSize, const QByteAr
         throw RuntimeError(ErrPathFileAccess, QStringLiteral("The file changed while it was being read"));
     if (file.write(post) == post.size() && platform::flushToDisk(file))
         return;
-    const QString error = file.errorString();
+    const QString error = NotWrittenText.arg(QDir::toNativeSeparators(path), file.errorString());
     file.resize(oldSize);
     platform::flushToDisk(file);
     throw RuntimeError(ErrPathFileAccess, error);
@@ -347,7 +347,7 @@ void clsDataFile::replaceWith(const ChangeSource &source, const QString &path, c
             throw RuntimeError(ErrPermissionDenied);
         tmp.setPermissions(QFile::permissions(resolved));
         if (tmp.write(out) != out.size() || !platform::flushToDisk(tmp))
-            throw RuntimeError(ErrPathFileAccess, tmp.errorString());
+            throw RuntimeError(ErrPathFileAccess, NotWrittenText.arg(QDir::toNativeSeparators(resolved), tmp.errorString()));
         tmp.close();
     }
     if (!platform::replaceFile(temporary, resolved))

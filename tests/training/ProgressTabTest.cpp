@@ -76,7 +76,7 @@ protected:
         {"selTab", "0"},
         {"hazQuizPos", "3"}, {"hazQuizCorr", "2"},
         {"excerUseList", "0"}, {"excerQuizPos", "2"}, {"excerQuizCorr", "1"},
-        {"examUseList", "0"}, {"examQuizPos", "1"}, {"examQuizCorr", "1"},
+        {"examUseList", "0"}, {"examQuizPos", "10"}, {"examQuizCorr", "8"}, // a finished exam
         // Scenario 1 ranges 5 .. 40 points, scenario 3 7 .. 45.
         {"CompletedScenarios", "1,2"}, {"CompletedScores", "12,30"}, // 100 - 7/35 = 80
         {"excerCompletedScenarios", "1,1"}, {"excerCompletedScores", "5,26"}, // 100 - 21/70 = 70
@@ -98,7 +98,7 @@ TEST_F(ProgressTabTest, ShowsTheLearnersCountsAndRatingsAndPrintsThemOnTheDiplom
     EXPECT_EQ(label("curLblQuizExcerTot"), "10");
     EXPECT_EQ(label("curLblQuizExcerDone"), "2");
     EXPECT_EQ(label("curLblExamTot"), "10");
-    EXPECT_EQ(label("curLblExamCorr"), "1");
+    EXPECT_EQ(label("curLblExamCorr"), "8");
     EXPECT_EQ(bar("prgScenarioLatest"), 80);
     EXPECT_EQ(label("curLblTakScenarioName"), "Petrol tank truck leaking after a motorway collision");
     EXPECT_EQ(bar("prgScenarioAvg"), 70);

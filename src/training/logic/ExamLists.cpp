@@ -115,6 +115,11 @@ std::optional<qint16> scenarioOfQuestion(const QuizQuestion &question)
     return std::nullopt;
 }
 
+bool examFinished(const QuestionSet &set, qint32 position)
+{
+    return set.count > 0 && position >= set.count;
+}
+
 QuestionKind questionKindAt(const QuestionSet &set, qint32 position)
 {
     if (position < 0 || position >= set.count || position >= set.list.size())
