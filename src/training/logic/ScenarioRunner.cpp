@@ -57,8 +57,10 @@ void ScenarioRunner::launchEnded(const haz::LaunchResult &result)
     m_running = false;
     launch::Outcome outcome;
     if (!result.started) {
-        if (m_preparation.before)
-            launch::restoreRunFields(m_request.userFile, m_request.user, m_request.mode, *m_preparation.before);
+        if (m_preparation.before && !m_preparation.writeFailed
+            && !launch::restoreRunFields(m_request.userFile, m_request.user, m_request.mode, *m_preparation.before))
+            m_messages.show(QStringLiteral("Could not save setting for user"), QStringLiteral("RunWithSync"),
+                            haz::MessageIcon::Warning);
         m_messages.show(m_notStartedText + QStringLiteral("\r\n\r\n") + m_command.commandLine
                             + QStringLiteral("\r\n") + result.errorText,
                         QStringLiteral("RunWithSync"), haz::MessageIcon::Critical);

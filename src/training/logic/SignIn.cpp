@@ -1,7 +1,7 @@
 #include "SignIn.h"
 
-#include "FailureNote.h"
 #include "ChangeLock.h"
+#include "FailureNote.h"
 #include "ProgressFile.h"
 #include "SessionLock.h"
 
