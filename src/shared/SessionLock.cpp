@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
@@ -38,11 +39,25 @@ const char *SessionLock::ownerVariable()
     return "HAZCOURSE_SESSION_OWNER";
 }
 
+bool SessionLock::take()
+{
+    if (m_lock->tryLock(0))
+        return true;
+    // A holder killed between making the lock file and writing its name into it
+    // leaves an empty file that names nobody.
+    const QFileInfo info(m_lock->fileName());
+    if (m_lock->error() != QLockFile::LockFailedError || m_lock->getLockInfo(nullptr, nullptr, nullptr)
+        || info.size() != 0 || info.lastModified().msecsTo(QDateTime::currentDateTime()) <= FileLock::unnamedStaleAfterMs)
+        return false;
+    m_lock->removeStaleLockFile();
+    return m_lock->tryLock(0);
+}
+
 SessionLock::Claim SessionLock::claim()
 {
     if (m_held)
         return Claim::Held;
-    if (m_lock->tryLock(0)) {
+    if (take()) {
         m_held = true;
         qputenv(ownerVariable(), QByteArray::number(QCoreApplication::applicationPid()));
         return Claim::Held;
@@ -52,7 +67,7 @@ SessionLock::Claim SessionLock::claim()
 
 SessionLock::Claim SessionLock::claimOrJoin()
 {
-    if (m_held || m_lock->tryLock(0)) {
+    if (m_held || take()) {
         m_held = true;
         return Claim::Held;
     }

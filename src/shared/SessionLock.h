@@ -41,6 +41,8 @@ public:
     static const char *ownerVariable();
 
 private:
+    bool take();
+
     std::unique_ptr<QLockFile> m_lock;
     bool m_held = false;
 };

@@ -4,11 +4,13 @@
 // any of them wrote may be lost. A learner is signed in once at a time, from any
 // process; and a save past the file-size limit is told, not a silent end.
 
+#include "FileLock.h"
 #include "ProgressLayout.h"
 #include "SessionLock.h"
 #include "TestEnvironment.h"
 #include "clsDataFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -198,6 +200,21 @@ TEST_F(ConcurrentProgress, ALearnerIsSignedInOnceAtATime)
     EXPECT_EQ(join(), "OwnedByCaller");
     Worker third({"signin", path, bob});
     EXPECT_EQ(signIn(third).value(1), "FAILED");
+
+    // A holder killed while making its lock file leaves it empty: it names nobody and
+    // holds nobody up once it is older than that step.
+    const QString carol = QStringLiteral("Learner 2");
+    for (const QString &lock : {haz::SessionLock::pathFor(path, carol), haz::FileLock::lockPathFor(path)}) {
+        QFile empty(lock);
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+        empty.setFileTime(QDateTime::currentDateTime().addSecs(-10), QFileDevice::FileModificationTime);
+    }
+    Worker fourth({"signin", path, carol});
+    EXPECT_EQ(signIn(fourth), QStringList{"OK"});
+    Worker saver({"save", path, carol, "4"});
+    EXPECT_EQ(saver.line(), "R");
+    saver.go();
+    EXPECT_EQ(saver.outcome(), QStringList{"OK"});
 }
 
 TEST_F(ConcurrentProgress, ASaveBeyondTheFileSizeLimitIsToldAndChangesNothing)

@@ -9,7 +9,7 @@ namespace training {
 
 void ProgressKeeper::keep(int selectedTab)
 {
-    const LearnerSession &learner = m_state.learner;
+    LearnerSession &learner = m_state.learner;
     if (learner.currentUser.isEmpty())
         return;
     QStringList values;
@@ -27,10 +27,10 @@ void ProgressKeeper::keep(int selectedTab)
     } catch (const haz::RuntimeError &e) {
         told.show(e.messageText(), QStringLiteral("saveUserData"), haz::MessageIcon::Critical);
     }
-    if (!saved && !m_failing)
+    if (!saved && !learner.toldNotKept)
         for (const haz::Message &message : told.shown())
             m_state.messages.show(message);
-    m_failing = !saved;
+    learner.toldNotKept = !saved;
     m_saved = saved ? values : QStringList();
 }
 

@@ -3,8 +3,9 @@
 // answer and every change of tab or page the post is saved in one rewrite, as at
 // exit, so that a program that is killed loses at most the question on screen.
 // Nothing is written while nobody is signed in or when nothing changed since the
-// last save. A save that fails is told; while the file keeps failing the learner is
-// not told again at every answer, only once more after a save went through.
+// last save. A save that fails is told; while the file keeps failing (or after the
+// learner was told at sign-in that nothing is kept) the learner is not told again at
+// every answer, only once more after a save went through.
 
 #include <QStringList>
 
@@ -25,7 +26,6 @@ public:
 private:
     ProgramState &m_state;
     QStringList m_saved; // the values of the last save that went through
-    bool m_failing = false;
 };
 
 } // namespace training

@@ -294,6 +294,8 @@ void TrainingProgram::signIn(const QString &typed)
     m_state.learner.isNewUser = result.isNew;
     m_state.learner.currentUser = name;
     m_state.learner.signedIn = result.session;
+    m_state.learner.toldNotKept =
+        result.notice == SignInNotice::NotAdded || result.notice == SignInNotice::NotWritable;
     m_userChoose->closeSignedIn();
     getUserData();
     m_main->loadData();
