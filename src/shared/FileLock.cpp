@@ -1,7 +1,11 @@
 #include "FileLock.h"
 
 #include <QFileInfo>
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QLockFile>
+
+#include <algorithm>
 
 namespace haz {
 
@@ -19,7 +23,18 @@ FileLock::FileLock(const QString &path, int waitMs)
     // A dead holder on this machine is recognised by its process number at once; one on
     // another machine (a shared documents folder) once its lock is older than any save.
     m_lock->setStaleLockTime(staleAfterMs);
-    m_held = m_lock->tryLock(waitMs);
+    QDeadlineTimer deadline(waitMs);
+    for (;;) {
+        m_held = m_lock->tryLock(int(std::min<qint64>(deadline.remainingTime(), 1000)));
+        if (m_held || m_lock->error() != QLockFile::LockFailedError || deadline.hasExpired())
+            return;
+        // A holder killed between making the lock file and writing its name into it
+        // leaves an empty file that names nobody: stale once it is older than that step.
+        const QFileInfo info(m_lock->fileName());
+        if (!m_lock->getLockInfo(nullptr, nullptr, nullptr) && info.exists() && info.size() == 0
+            && info.lastModified().msecsTo(QDateTime::currentDateTime()) > unnamedStaleAfterMs)
+            m_lock->removeStaleLockFile();
+    }
 }
 
 FileLock::~FileLock()

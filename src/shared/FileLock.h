@@ -26,6 +26,7 @@ public:
 
     static constexpr int defaultWaitMs = 15000;
     static constexpr int staleAfterMs = 60000;
+    static constexpr int unnamedStaleAfterMs = 2000;
 
 private:
     std::unique_ptr<QLockFile> m_lock;

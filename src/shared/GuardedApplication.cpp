@@ -1,5 +1,6 @@
 #include "GuardedApplication.h"
 
+#include "Platform.h"
 #include "RuntimeError.h"
 
 #include <exception>
@@ -21,6 +22,7 @@ bool deliverGuarded(const std::function<bool()> &deliver, MessageService &messag
 GuardedApplication::GuardedApplication(int &argc, char **argv, MessageService &messages)
     : QApplication(argc, argv), m_messages(messages)
 {
+    platform::treatFileSizeLimitAsFullDisk();
 }
 
 bool GuardedApplication::notify(QObject *receiver, QEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 // The programs' QApplication: a failure that escapes an event handler is shown to
-// the user as a message instead of ending the program.
+// the user as a message instead of ending the program, and a write past the
+// file-size limit fails (and is told) like one on a full disk.
 
 #include "MessageService.h"
 

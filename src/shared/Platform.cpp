@@ -205,6 +205,12 @@ void removeStaleTemporaryFiles(const QString &folder)
     }
 }
 
+void treatFileSizeLimitAsFullDisk()
+{
+    // Ignored, the signal leaves the write to fail with EFBIG.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
 qint64 processNumber()
 {
     return QCoreApplication::applicationPid();

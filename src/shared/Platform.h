@@ -41,6 +41,10 @@ QString temporaryFileIn(const QString &folder);
 // process.
 void removeStaleTemporaryFiles(const QString &folder);
 
+// A write past the process's file-size limit fails like one on a full disk (and is
+// reported as such) instead of ending the program without a word.
+void treatFileSizeLimitAsFullDisk();
+
 // Identifies the running process, for temporary file names.
 qint64 processNumber();
 

@@ -22,6 +22,10 @@ inline constexpr qint64 MaxFileBytes = std::numeric_limits<qint32>::max();
 inline const QString TooLargeText = QStringLiteral("The file is too large to be a table file");
 // Post headers hold 16-bit numbers: a post beyond this one could never be read back.
 inline constexpr qint32 MaxPostNumber = std::numeric_limits<qint16>::max();
+// A write that did not go through whole: most often the disk is full, or the file
+// would grow past the size this user may write.
+inline const QString NotWrittenText = QStringLiteral(
+    "The file %1 could not be written: the disk may be full, or the file larger than may be written here (%2)");
 inline const QString TableFullText = QStringLiteral("The table holds as many posts as it can (32768)");
 
 struct PostHeader {

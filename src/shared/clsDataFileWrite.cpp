@@ -32,6 +32,15 @@ private:
     bool m_released = false;
 };
 
+// A UTF-16 file cut inside a character (most often inside its last line end) ends in
+// a lone byte. A rewrite completes that half character, as an append does, so that
+// it never joins the last value as a stray character.
+void completeHalfCharacter(QByteArray &out, bool utf16, qsizetype markBytes)
+{
+    if (utf16 && (out.size() - markBytes) % 2 != 0)
+        out.append('\0');
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- writing
@@ -233,7 +242,7 @@ void clsDataFile::appendWhole(const QString &path, qint64 oldSize, const QByteAr
         throw RuntimeError(ErrPathFileAccess, QStringLiteral("The file changed while it was being read"));
     if (file.write(post) == post.size() && platform::flushToDisk(file))
         return;
-    const QString error = file.errorString();
+    const QString error = NotWrittenText.arg(QDir::toNativeSeparators(path), file.errorString());
     file.resize(oldSize);
     platform::flushToDisk(file);
     throw RuntimeError(ErrPathFileAccess, error);
@@ -316,6 +325,8 @@ bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qin
         out.append('\0');
     out += codec::encode(newLine, encoding());
     out += QByteArrayView(bytes).sliced(toByte(valueEnd));
+    if (!appendLine)
+        completeHalfCharacter(out, !m_nonUniCodeMode, hasMark ? 2 : 0);
 
     replaceWith(source, path, out);
     return true;
@@ -336,7 +347,7 @@ void clsDataFile::replaceWith(const ChangeSource &source, const QString &path, c
             throw RuntimeError(ErrPermissionDenied);
         tmp.setPermissions(QFile::permissions(resolved));
         if (tmp.write(out) != out.size() || !platform::flushToDisk(tmp))
-            throw RuntimeError(ErrPathFileAccess, tmp.errorString());
+            throw RuntimeError(ErrPathFileAccess, NotWrittenText.arg(QDir::toNativeSeparators(resolved), tmp.errorString()));
         tmp.close();
     }
     if (!platform::replaceFile(temporary, resolved))
@@ -404,6 +415,7 @@ QList<bool> clsDataFile::UpdateFieldsPost(const QString &path, qint32 postNr, co
         copied = toByte(spots[k].second);
     }
     out += QByteArrayView(bytes).sliced(copied);
+    completeHalfCharacter(out, !m_nonUniCodeMode, mark);
     replaceWith(source, path, out);
     return results;
 }

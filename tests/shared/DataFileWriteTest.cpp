@@ -249,3 +249,37 @@ TEST_F(DataFileWrite, UpdateOfAFieldMissingAtTheEndAppendsIt)
     EXPECT_EQ(r.getPostPosField(0, QStringLiteral("A")), QStringLiteral("x"));
     EXPECT_EQ(r.getPostPosField(0, QStringLiteral("B")), QStringLiteral("y"));
 }
+
+TEST_F(DataFileWrite, Utf16FileCutInsideALineEndTakesNoStrayCharacterIntoItsLastValue)
+{
+    // The file ends inside the line end of the last post's last value: CR and half
+    // of the LF. Whatever field is written, the last value reads as it was (or as
+    // written), with nothing of the half character in it.
+    for (const QString &field : {QStringLiteral("Score"), QStringLiteral("Note")}) {
+        const QString path = buildTable(2, false);
+        QByteArray bytes = readFile(path);
+        QByteArray cut;
+        for (const char c : QByteArrayView("n1\r\n"))
+            cut.append(c).append('\0');
+        ASSERT_TRUE(bytes.endsWith(cut + QByteArray("\r\0\n\0", 4)));
+        bytes.chop(4 + 1); // the closing line and the LF's high byte
+        haztest::writeFile(path, bytes);
+
+        clsDataFile writer;
+        ASSERT_TRUE(writer.UpdateFieldPost(path, field, 1, QStringLiteral("new")));
+        clsDataFile reader;
+        ASSERT_TRUE(reader.readData(path));
+        ASSERT_EQ(reader.numOfPostsRead(), 2);
+        EXPECT_EQ(reader.getPostPosField(1, QStringLiteral("Note")), field == "Note" ? "new" : "n1") << field.toStdString();
+        EXPECT_EQ(reader.getPostPosField(1, QStringLiteral("Score")), field == "Score" ? "new" : "10") << field.toStdString();
+        EXPECT_EQ(reader.getPostPosField(0, QStringLiteral("Note")), "n0");
+
+        // A later update of the same post keeps reading the same.
+        clsDataFile again;
+        ASSERT_TRUE(again.UpdateFieldPost(path, QStringLiteral("Name"), 1, QStringLiteral("user1")));
+        clsDataFile reread;
+        ASSERT_TRUE(reread.readData(path));
+        EXPECT_EQ(reread.getPostPosField(1, QStringLiteral("Note")), field == "Note" ? "new" : "n1") << field.toStdString();
+        QFile::remove(path);
+    }
+}

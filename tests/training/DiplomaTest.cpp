@@ -7,6 +7,7 @@
 #include "PageView.h"
 #include "Platform.h"
 
+#include <QDir>
 #include <QFile>
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
@@ -140,6 +141,40 @@ TEST(DiplomaPage, MissingTemplateLeavesTheBlankPageToPrint)
     EXPECT_FALSE(QFileInfo::exists(window.pagePath()));
     window.printPage();
     EXPECT_EQ(printed, QStringList{QString()});
+}
+
+TEST(DiplomaPage, ALinkAtItsNameIsReplacedNotWrittenThroughAndOnlyOurPageIsRemoved)
+{
+    haztest::TestEnvironment env;
+    const QString htmlDir = haz::platform::joinPath(env.installFolder(), QStringLiteral("data/html"));
+    env.writeInstallFile(QStringLiteral("data/html/diplom.htm"), "<p>@@Name@@</p>");
+    const QString page = diplomaPagePath(env.documentsFolder());
+    const QString victim = env.homeFolder() + QStringLiteral("/precious.txt");
+    haztest::writeFile(victim, "keep me");
+    ASSERT_TRUE(QFile::link(victim, page));
+
+    {
+        frmCoursePrnt window;
+        ASSERT_EQ(window.showCourseDok(htmlDir, {{"Name", "Anna"}}), DiplomaOutcome::Written);
+        EXPECT_EQ(haztest::readFile(victim), "keep me");
+        EXPECT_FALSE(QFileInfo(page).isSymLink());
+        EXPECT_EQ(haztest::readFile(page), "<p>Anna</p>");
+    }
+    // Unloaded: the page it wrote is gone, the planted file's target untouched.
+    EXPECT_FALSE(QFileInfo::exists(page));
+    EXPECT_EQ(haztest::readFile(victim), "keep me");
+
+    // What someone puts at the name while the page is shown is not the program's.
+    {
+        frmCoursePrnt window;
+        ASSERT_EQ(window.showCourseDok(htmlDir, {{"Name", "Anna"}}), DiplomaOutcome::Written);
+        QFile::remove(page);
+        ASSERT_TRUE(QFile::link(victim, page));
+    }
+    EXPECT_TRUE(QFileInfo(page).isSymLink());
+    EXPECT_EQ(haztest::readFile(victim), "keep me");
+    EXPECT_EQ(QDir(env.documentsFolder()).entryList({QStringLiteral(".~hazCourseDipl*")}, QDir::Files | QDir::Hidden),
+              QStringList());
 }
 
 TEST(DiplomaPage, WindowKeepsItsMarginsWhenResized)

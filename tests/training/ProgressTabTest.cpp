@@ -77,7 +77,7 @@ protected:
         {"selTab", "0"},
         {"hazQuizPos", "3"}, {"hazQuizCorr", "2"},
         {"excerUseList", "0"}, {"excerQuizPos", "2"}, {"excerQuizCorr", "1"},
-        {"examUseList", "0"}, {"examQuizPos", "1"}, {"examQuizCorr", "1"},
+        {"examUseList", "0"}, {"examQuizPos", "10"}, {"examQuizCorr", "8"}, // a finished exam
         // Scenario 1 ranges 5 .. 31 points, scenario 3 8 .. 39 (rounded to whole percents).
         {"CompletedScenarios", "1,2"}, {"CompletedScores", "12,30"}, // 100 - 7/26 = 73
         {"excerCompletedScenarios", "1,1"}, {"excerCompletedScores", "5,26"}, // 100 - 21/52 = 60
@@ -99,7 +99,7 @@ TEST_F(ProgressTabTest, ShowsTheLearnersCountsAndRatingsAndPrintsThemOnTheDiplom
     EXPECT_EQ(label("curLblQuizExcerTot"), "10");
     EXPECT_EQ(label("curLblQuizExcerDone"), "2");
     EXPECT_EQ(label("curLblExamTot"), "10");
-    EXPECT_EQ(label("curLblExamCorr"), "1");
+    EXPECT_EQ(label("curLblExamCorr"), "8");
     EXPECT_EQ(bar("prgScenarioLatest"), 73);
     EXPECT_EQ(label("curLblTakScenarioName"), "Petrol tank truck leaking after a motorway collision");
     EXPECT_EQ(bar("prgScenarioAvg"), 60);

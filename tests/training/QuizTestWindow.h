@@ -45,9 +45,11 @@ public:
     QString imagesDir() const override { return images; }
     int selectedTab() const override { return tab; }
     void setQuizOrFact(bool factView) override { quizOrFact = factView; }
+    void keepProgress() override { ++keeps; }
 
     haz::ScriptedMessages scripted;
     training::QuizTexts texts;
+    int keeps = 0;
     QString html;
     QString images;
     int tab = 0;

@@ -81,19 +81,32 @@ TEST_F(StartUpTest, LanguageCodeIsTheFirstTwoCharacters)
     EXPECT_EQ(state->paths.langCode, "x");
 }
 
-TEST_F(StartUpTest, WithoutCaptionTableTheProgramWarnsAndStillStarts)
+TEST_F(StartUpTest, WithoutTheProgressFileNameNoSecondProgressFileIsStarted)
 {
-    QFile::remove(env.installFolder() + "/ini/captions.ini");
-    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
-    ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_EQ(messages.shown().at(0).text,
-              "Couldn't find file : " + env.installFolder() + "/ini/captions.ini");
+    // The file that holds the learners exists; a caption table that has lost the
+    // name, or cannot be read at all, must not lead to a fresh "en.ini" beside it.
+    const QString progressFile = haz::platform::joinPath(env.documentsFolder(), "enHazCourseUsers.ini");
+    haztest::writeFile(progressFile, haztest::readFile(env.installFolder() + "/user.ini"));
+    const QString secondFile = haz::platform::joinPath(env.documentsFolder(), "en.ini");
+    const QString captions = env.installFolder() + "/ini/captions.ini";
+
+    QString table = sourceText("ini/captions.ini");
+    table.replace("\r\niniMyDoc\r\n", "\r\niniMyDocOld\r\n");
+    installTable(env, "ini/captions.ini", table);
+    EXPECT_EQ(start(), TrainingProgram::StartResult::Failed);
+    ASSERT_FALSE(messages.shown().isEmpty());
+    EXPECT_TRUE(messages.shown().last().text.contains("iniMyDoc"));
+    EXPECT_TRUE(messages.shown().last().text.contains(captions));
+    EXPECT_FALSE(QFileInfo::exists(secondFile));
+
+    messages.clear();
+    QFile::remove(captions);
+    EXPECT_EQ(start(), TrainingProgram::StartResult::Failed);
+    ASSERT_EQ(messages.shown().size(), 2);
+    EXPECT_EQ(messages.shown().at(0).text, "Couldn't find file : " + captions);
     EXPECT_EQ(messages.shown().at(0).icon, haz::MessageIcon::Warning);
-    EXPECT_EQ(state->paths.userFile, haz::platform::joinPath(env.documentsFolder(), "en.ini"));
-    EXPECT_TRUE(QFileInfo::exists(state->paths.userFile));
-    // The learner dialog's buttons keep their own words rather than going blank.
-    for (const QString button : {"userChooseOk", "userChooseExit"})
-        EXPECT_FALSE(program->userChoose()->findChild<QPushButton *>(button)->text().isEmpty()) << button.toStdString();
+    EXPECT_EQ(messages.shown().at(1).icon, haz::MessageIcon::Critical);
+    EXPECT_FALSE(QFileInfo::exists(secondFile));
 }
 
 TEST_F(StartUpTest, MissingIdentifierIsReportedByName)

@@ -5,6 +5,7 @@
 #include "Platform.h"
 #include "ProgressLayout.h"
 #include "RuntimeError.h"
+#include "SessionLock.h"
 
 #include <QFileInfo>
 
@@ -34,6 +35,8 @@ ScenarioRun::ScenarioRun(QString argumentString, QString installFolder)
 {
 }
 
+ScenarioRun::~ScenarioRun() = default;
+
 StartView ScenarioRun::start()
 {
     const QHash<QString, QString> texts =
@@ -59,6 +62,11 @@ StartView ScenarioRun::start()
     if (!m_state.userPostNr)
         throw RuntimeError(haz::ErrSubscript, QStringLiteral("The progress file %1 has no learner named \"%2\"")
                                                   .arg(m_user.progressFilePath(), user));
+    m_session = std::make_unique<haz::SessionLock>(m_user.progressFilePath(), user);
+    if (m_session->claimOrJoin() == haz::SessionLock::Claim::InUse)
+        throw RuntimeError(haz::ErrPermissionDenied,
+                           QStringLiteral("\"%1\" is signed in to the course in another window. Finish that "
+                                          "session first, then start the scenario from it.").arg(user));
     // A save cut short by a crash leaves its temporary copy beside the file.
     haz::platform::removeStaleTemporaryFiles(QFileInfo(m_user.progressFilePath()).absolutePath());
     qint16 numbers[4];

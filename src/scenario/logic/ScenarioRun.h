@@ -12,7 +12,12 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <optional>
+
+namespace haz {
+class SessionLock;
+}
 
 namespace scenario {
 
@@ -40,6 +45,7 @@ class ScenarioRun {
 public:
     // `installFolder` empty: the folder of the running program.
     explicit ScenarioRun(QString argumentString, QString installFolder = {});
+    ~ScenarioRun();
 
     RunState &state() { return m_state; }
     const RunState &state() const { return m_state; }
@@ -51,7 +57,8 @@ public:
 
     // Mode, the learner's fields of that mode, the scenario and its first (or
     // resumed) room. Every failure is a RuntimeError whose description says what is
-    // wrong; nothing is written.
+    // wrong; nothing is written. A learner signed in to another course program (not
+    // the one that started this run) is refused.
     StartView start();
 
     // The room's question and alternatives; RuntimeError when the room has no question.
@@ -83,6 +90,7 @@ private:
     clsCaptions m_captions;
     RunState m_state;
     clsRaridoUser m_user;
+    std::unique_ptr<haz::SessionLock> m_session;
 };
 
 } // namespace scenario

@@ -1,5 +1,7 @@
 #include "clsRaridoUser.h"
 
+#include "ChangeLock.h"
+
 #include "Conversions.h"
 #include "GenericSubs.h"
 #include "Platform.h"
@@ -63,19 +65,22 @@ bool clsRaridoUser::write(const QList<Change> &changes)
     if (!m_state.userPostNr)
         return false;
     const QString path = progressFilePath();
-    // All fields in one rewrite, so that a crash never leaves half an answer. Writing
-    // stops at the first field the file does not have, as one update after the other
-    // would, so the file is the same either way.
+    // All fields the file has in one rewrite, so that a crash never leaves half an
+    // answer; a field it lacks fails on its own and the others are still written.
     QList<haz::clsDataFile::FieldValue> fields;
-    for (const Change &change : changes) {
-        if (!m_fieldsRead.contains(change.field, Qt::CaseInsensitive))
-            break;
-        fields.append({change.field, change.value});
+    QList<qsizetype> positions; // of each written field among `changes`
+    for (qsizetype i = 0; i < changes.size(); ++i) {
+        if (!m_fieldsRead.contains(changes[i].field, Qt::CaseInsensitive))
+            continue;
+        fields.append({changes[i].field, changes[i].value});
+        positions.append(i);
     }
     haz::clsDataFile file;
     file.setNonUniCodeMode(true);
-    QList<bool> written = fields.isEmpty() ? QList<bool>() : file.UpdateFieldsPost(path, *m_state.userPostNr, fields);
-    written.resize(changes.size(), false);
+    const QList<bool> results = fields.isEmpty() ? QList<bool>() : file.UpdateFieldsPost(path, *m_state.userPostNr, fields);
+    QList<bool> written(changes.size(), false);
+    for (qsizetype k = 0; k < results.size() && k < positions.size(); ++k)
+        written[positions[k]] = results[k];
     const qsizetype failed = written.indexOf(false);
     if (failed >= 0)
         throw haz::RuntimeError(file.lastErrorNumber() ? file.lastErrorNumber() : haz::ErrPathFileAccess,
@@ -90,6 +95,7 @@ bool clsRaridoUser::updateObjText()
     if (!isScenarioMode(mode))
         return false;
     const haz::progress::ScenarioFields f = haz::progress::scenarioFields(mode);
+    const haz::ChangeLock lock(progressFilePath());
     return write({{f.scenario, haz::conv::toText(qint64(m_state.scenarioId))},
                   {f.room, haz::conv::toText(qint64(m_state.roomId))},
                   {f.time, haz::conv::toText(qint64(m_state.simMinutes))},
@@ -114,6 +120,9 @@ bool clsRaridoUser::updateCompleted()
     QList<int> positions{haz::progress::position(f.completedScenarios), haz::progress::position(f.completedScores)};
     if (!f.questionPos.isEmpty())
         positions << haz::progress::position(f.questionPos);
+    // The lists are read and written back under one lock: another program's change
+    // in between would otherwise be undone.
+    const haz::ChangeLock lock(progressFilePath());
     const QStringList old = getObjTexts(positions);
     if (!m_state.userPostNr)
         return false;

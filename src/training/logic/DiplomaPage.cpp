@@ -5,7 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace training {
 
@@ -20,7 +20,7 @@ QString diplomaTemplatePath(const QString &htmlDir)
 }
 
 DiplomaOutcome writeDiplomaPage(const QString &templatePath, const QString &outputPath,
-                                const PlaceholderValues &values)
+                                const PlaceholderValues &values, QByteArray *written)
 {
     const QString source = haz::platform::resolveCaseInsensitive(templatePath);
     if (!QFileInfo(source).isFile())
@@ -32,20 +32,34 @@ DiplomaOutcome writeDiplomaPage(const QString &templatePath, const QString &outp
     const QString page = replacePlaceholder(haz::codec::decode(in.readAll(), Encoding::Ansi), values);
     in.close();
 
-    // A page that cannot be written completely must not leave half a diploma behind.
-    QSaveFile out(outputPath);
-    if (!out.open(QIODevice::WriteOnly))
-        return DiplomaOutcome::NotWritten;
+    // The page is a new file put in the place of whatever stands at its name: a link
+    // planted there is replaced, never written through, and a page that cannot be
+    // written completely leaves nothing behind.
     const QByteArray bytes = haz::codec::encode(page, Encoding::Ansi);
-    if (out.write(bytes) != bytes.size() || !out.commit())
+    QTemporaryFile out(QFileInfo(outputPath).absolutePath() + QStringLiteral("/.~hazCourseDipl-XXXXXX.htm"));
+    if (!out.open() || out.write(bytes) != bytes.size() || !out.flush())
         return DiplomaOutcome::NotWritten;
+    out.close();
+    if (!haz::platform::replaceFile(out.fileName(), outputPath))
+        return DiplomaOutcome::NotWritten;
+    out.setAutoRemove(false);
+    if (written)
+        *written = bytes;
     return DiplomaOutcome::Written;
 }
 
-bool removeDiplomaPage(const QString &outputPath)
+bool removeDiplomaPage(const QString &outputPath, const QByteArray &written)
 {
-    if (outputPath.isEmpty() || !QFileInfo::exists(outputPath))
+    const QFileInfo info(outputPath);
+    if (outputPath.isEmpty() || (!info.exists() && !info.isSymLink()))
         return true;
+    // Only the page this program wrote goes: a link, or a file someone put there
+    // since, is not ours.
+    QFile file(outputPath);
+    if (info.isSymLink() || !info.isFile() || info.size() != written.size() || !file.open(QIODevice::ReadOnly)
+        || file.readAll() != written)
+        return false;
+    file.close();
     return QFile::remove(outputPath);
 }
 

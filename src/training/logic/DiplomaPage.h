@@ -5,6 +5,7 @@
 
 #include "DiplomaPlaceholders.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace training {
@@ -21,11 +22,14 @@ enum class DiplomaOutcome {
 };
 
 // Reads the template in the 8-bit code page, replaces its placeholders and writes
-// the page in the same code page, replacing an earlier one in one step.
+// the page in the same code page as a new file that takes the place of whatever
+// stands at the output path (an earlier page, or a link: never written through) in
+// one step. `written` receives the bytes written, for removeDiplomaPage.
 DiplomaOutcome writeDiplomaPage(const QString &templatePath, const QString &outputPath,
-                                const PlaceholderValues &values);
+                                const PlaceholderValues &values, QByteArray *written = nullptr);
 
-// Deletes the page if it is there; true when no page is left behind.
-bool removeDiplomaPage(const QString &outputPath);
+// Deletes the page this program wrote (`written`); anything else standing at the
+// path is left alone. True when no page of ours is left behind.
+bool removeDiplomaPage(const QString &outputPath, const QByteArray &written);
 
 } // namespace training

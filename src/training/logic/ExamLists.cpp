@@ -1,5 +1,6 @@
 #include "ExamLists.h"
 
+#include "ChangeLock.h"
 #include "Conversions.h"
 #include "ProgressFile.h"
 #include "clsDataFile.h"
@@ -77,13 +78,16 @@ bool randomExamQuizList(QuestionSet &set, const QString &iniDir, ListChoice &cho
 bool clearExerciseResults(const QString &userFile, const QString &user, qint32 selectedTab,
                           haz::MessageService &messages)
 {
+    // One change of the file: read and written under its lock (a busy file is the
+    // caller's RuntimeError, reported like any failed save).
+    const haz::ChangeLock lock(userFile);
     haz::clsDataFile file;
     file.setNonUniCodeMode(true);
-    if (!file.readData(userFile))
+    if (!file.readData(userFile) || !progress::findLearnerSlot(file, user)) {
+        messages.show(QStringLiteral("Could not save setting for user"));
         return false;
+    }
     const std::optional<qint32> slot = progress::findLearnerSlot(file, user);
-    if (!slot)
-        return false;
     bool ok = true;
     const auto write = [&](const QString &field, const QString &value) {
         haz::clsDataFile writer;
@@ -109,6 +113,11 @@ std::optional<qint16> scenarioOfQuestion(const QuizQuestion &question)
         // Not a number: an ordinary comment, which is what most questions carry.
     }
     return std::nullopt;
+}
+
+bool examFinished(const QuestionSet &set, qint32 position)
+{
+    return set.count > 0 && position >= set.count;
 }
 
 QuestionKind questionKindAt(const QuestionSet &set, qint32 position)

@@ -83,6 +83,9 @@ bool clearExerciseResults(const QString &userFile, const QString &user, qint32 s
 // back looking finished: it stays an ordinary comment.)
 std::optional<qint16> scenarioOfQuestion(const QuizQuestion &question);
 
+// Every question of the set answered (a set without questions is never finished).
+bool examFinished(const QuestionSet &set, qint32 position);
+
 enum class QuestionKind { Ordinary, Scenario, Finished };
 QuestionKind questionKindAt(const QuestionSet &set, qint32 position);
 

@@ -18,6 +18,7 @@
 namespace haz {
 class clsDataFile;
 class MessageService;
+class SessionLock;
 } // namespace haz
 
 namespace training {
@@ -108,6 +109,11 @@ struct LearnerSession {
     QString currentUser;
     bool isNewUser = false;
     LearnerProgress progress;
+    // Held while the learner is signed in, so that no other program signs him or her in.
+    std::shared_ptr<haz::SessionLock> signedIn;
+    // The learner has been told that progress is not being kept (at sign-in, or by a
+    // save that failed): saves that fail go on quietly until one goes through.
+    bool toldNotKept = false;
 };
 
 // The exam of this run: started by the first answer, locked for the rest of the run

@@ -1,5 +1,6 @@
 #include "ProgressFile.h"
 
+#include "ChangeLock.h"
 #include "Conversions.h"
 #include "MessageService.h"
 #include "Platform.h"
@@ -8,6 +9,7 @@
 #include "TextCodec.h"
 #include "clsDataFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -70,6 +72,11 @@ bool createIfMissing(const QString &templatePath, const QString &userFile)
 {
     if (QFileInfo::exists(userFile))
         return false;
+    // Two programs starting at once: the second must not put the template over a
+    // file the first has already begun to fill.
+    const haz::ChangeLock lock(userFile);
+    if (QFileInfo::exists(userFile))
+        return false;
     copyTemplateOrFail(templatePath, userFile);
     return true;
 }
@@ -113,8 +120,12 @@ bool hasTheLayout(const haz::clsDataFile &file)
 
 } // namespace
 
-OpenResult openForLearnerDialog(const QString &userFile, const QString &templatePath,
-                                const QDateTime &now)
+namespace {
+
+// Reads the names; with `mayReplace`, a damaged file or one of another shape is kept
+// beside itself and replaced. Without, `replaced` only says that it would be.
+OpenResult readForLearnerDialog(const QString &userFile, const QString &templatePath, const QDateTime &now,
+                                bool mayReplace)
 {
     OpenResult result;
     haz::clsDataFile file;
@@ -122,8 +133,12 @@ OpenResult openForLearnerDialog(const QString &userFile, const QString &template
         // A file that opens but is no table is damaged; one that does not open
         // (locked, no permission) is left alone.
         QFile probe(userFile);
-        if (QFileInfo(userFile).isFile() && probe.open(QIODevice::ReadOnly))
-            backUpAndReplace(userFile, templatePath, now, result);
+        if (QFileInfo(userFile).isFile() && probe.open(QIODevice::ReadOnly)) {
+            if (!mayReplace)
+                result.replaced = true;
+            else
+                backUpAndReplace(userFile, templatePath, now, result);
+        }
         return result;
     }
     result.readable = true;
@@ -133,8 +148,25 @@ OpenResult openForLearnerDialog(const QString &userFile, const QString &template
         return result;
     }
     // A file of another shape is not ours to read, but the learners in it are kept.
-    backUpAndReplace(userFile, templatePath, now, result);
+    if (!mayReplace)
+        result.replaced = true;
+    else
+        backUpAndReplace(userFile, templatePath, now, result);
     return result;
+}
+
+} // namespace
+
+OpenResult openForLearnerDialog(const QString &userFile, const QString &templatePath,
+                                const QDateTime &now)
+{
+    OpenResult result = readForLearnerDialog(userFile, templatePath, now, false);
+    if (!result.replaced)
+        return result;
+    // Replacing is a change like any save: under the lock, and only if the file is
+    // still damaged once another program's change has landed.
+    const haz::ChangeLock lock(userFile);
+    return readForLearnerDialog(userFile, templatePath, now, true);
 }
 
 NameCheck checkLearnerName(const QString &typed, QString &name)
@@ -288,17 +320,35 @@ QList<SavedField> savedFields(const LearnerProgress &progress, qint32 selectedTa
     return fields;
 }
 
+namespace {
+
+QString notSavedText(const QString &userFile, const QString &name)
+{
+    return QStringLiteral("Your progress could not be saved: the learners' progress file %1 cannot be read, "
+                          "or it no longer holds the name \"%2\".")
+        .arg(QDir::toNativeSeparators(userFile), name);
+}
+
+} // namespace
+
 SaveOutcome saveLearnerProgress(const QString &userFile, const QString &name,
                                 const LearnerProgress &progress, qint32 selectedTab,
                                 haz::MessageService &messages, const std::function<void()> &step)
 {
+    // Read and written under the lock: a change another program makes in between
+    // would otherwise be undone by this rewrite.
+    const haz::ChangeLock lock(userFile);
     haz::clsDataFile file;
-    if (!ansi(file).readData(userFile))
+    if (!ansi(file).readData(userFile)) {
+        messages.show(notSavedText(userFile, name), QString(), haz::MessageIcon::Warning);
         return SaveOutcome::NotWritten;
+    }
     // Without the learner's own post nothing is written: never someone else's.
     const auto slot = findLearnerSlot(file, name);
-    if (!slot)
+    if (!slot) {
+        messages.show(notSavedText(userFile, name), QString(), haz::MessageIcon::Warning);
         return SaveOutcome::NotWritten;
+    }
     // One rewrite of the file instead of one per field; the file and the results are
     // those of the single updates, and the bar steps through once the file is written.
     const QList<SavedField> fields = savedFields(progress, selectedTab);
@@ -307,13 +357,14 @@ SaveOutcome saveLearnerProgress(const QString &userFile, const QString &name,
         values.append({field.name, field.value});
     haz::clsDataFile writer;
     const QList<bool> written = ansi(writer).UpdateFieldsPost(userFile, *slot, values);
-    const bool failed = written.contains(false);
-    if (failed)
-        messages.show(QStringLiteral("Could not save setting for user"));
+    // Told once for each field that was not written, as single updates would.
+    for (const bool ok : written)
+        if (!ok)
+            messages.show(QStringLiteral("Could not save setting for user"));
     for (const SavedField &field : fields)
         if (field.countsAsStep && step)
             step();
-    return failed ? SaveOutcome::PartlySaved : SaveOutcome::Saved;
+    return written.contains(false) ? SaveOutcome::PartlySaved : SaveOutcome::Saved;
 }
 
 } // namespace training::progress

@@ -60,7 +60,8 @@ bool canBeWritten(const QString &userFile);
 
 // True when a post's UserName (blanks trimmed) equals `name` exactly.
 bool learnerExists(const QString &userFile, const QString &name);
-// Appends the post of a new learner: the name and "-1" in every other field.
+// Appends the post of a new learner: the name and "-1" in every other field. The
+// caller holds the file's lock from the look-up that found no such learner.
 bool addLearner(const QString &userFile, const QString &name);
 
 // The slot of the learner's post in a read progress file, or nothing.
@@ -84,11 +85,12 @@ struct SavedField {
 QList<SavedField> savedFields(const LearnerProgress &progress, qint32 selectedTab);
 
 // Writes the 29 fields of the learner's post in one rewrite that leaves the file one
-// update per field would, then calls `step` once for each field that counts. Fields
-// that could not be written are reported once with "Could not save setting for user"
-// and the other fields are still written. A platform error (a
-// locked or read-only file) ends the save; it is reported once by the caller.
-// Nothing is written when the file cannot be read or holds no post of that name.
+// update per field would, then calls `step` once for each field that counts. The file
+// is read and written under its lock. Each field that could not be written is reported
+// with "Could not save setting for user" and the other fields are still written. A
+// file that cannot be read or holds no post of that name is reported and nothing is
+// written. A platform error (a busy, locked or read-only file, a full disk) ends the
+// save as a RuntimeError; the caller reports it.
 enum class SaveOutcome { Saved, PartlySaved, NotWritten };
 SaveOutcome saveLearnerProgress(const QString &userFile, const QString &name,
                                 const LearnerProgress &progress, qint32 selectedTab,

@@ -6,8 +6,13 @@
 namespace training {
 
 StateQuizEnvironment::StateQuizEnvironment(ProgramState &state, std::function<int()> selectedTab)
-    : m_state(state), m_selectedTab(std::move(selectedTab))
+    : m_state(state), m_selectedTab(std::move(selectedTab)), m_keeper(state)
 {
+}
+
+void StateQuizEnvironment::keepProgress()
+{
+    m_keeper.keep(selectedTab());
 }
 
 haz::MessageService &StateQuizEnvironment::messages()

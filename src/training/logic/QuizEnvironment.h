@@ -6,6 +6,7 @@
 #include "FactList.h"
 #include "QuizList.h"
 #include "QuizPlay.h"
+#include "ProgressKeeper.h"
 #include "QuizRun.h"
 
 #include <QList>
@@ -30,6 +31,8 @@ public:
     virtual QString imagesDir() const = 0;   // the installation's data/images folder
     virtual int selectedTab() const = 0;     // current tab of tabMain
     virtual void setQuizOrFact(bool factView) = 0; // the saved fact/quiz choice
+    // The learner answered or moved to another page: the post is saved now.
+    virtual void keepProgress() = 0;
 };
 
 // One fact list and its saved position.
@@ -50,10 +53,12 @@ public:
     QString imagesDir() const override;
     int selectedTab() const override;
     void setQuizOrFact(bool factView) override;
+    void keepProgress() override;
 
 private:
     ProgramState &m_state;
     std::function<int()> m_selectedTab;
+    ProgressKeeper m_keeper;
 };
 
 // A subject's quiz list and counters in the program-wide state (subject 0 … 4 as

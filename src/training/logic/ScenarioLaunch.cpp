@@ -1,5 +1,6 @@
 #include "ScenarioLaunch.h"
 
+#include "ChangeLock.h"
 #include "Conversions.h"
 #include "Platform.h"
 #include "ProgressFile.h"
@@ -71,6 +72,15 @@ Preparation prepare(const QString &userFile, const QString &user, int mode, qint
                     bool (*keep)(const RunFields &stored, qint16 id, bool continueRun), bool continueRun)
 {
     Preparation result;
+    // Read and written under one lock, so that no other program's save lands between.
+    std::optional<haz::ChangeLock> lock;
+    try {
+        lock.emplace(userFile);
+    } catch (const haz::RuntimeError &) {
+        result.learnerFound = readRunFields(userFile, user, mode).has_value();
+        result.writeFailed = true; // reported by the caller as a failed write
+        return result;
+    }
     LearnerPost post;
     if (!openLearner(userFile, user, post))
         return result;
@@ -136,8 +146,13 @@ Preparation prepareExamRun(const QString &userFile, const QString &user, qint16 
 
 bool restoreRunFields(const QString &userFile, const QString &user, int mode, const RunFields &before)
 {
-    LearnerPost post;
-    return openLearner(userFile, user, post) && writeFields(userFile, post.slot, mode, before);
+    try {
+        const haz::ChangeLock lock(userFile);
+        LearnerPost post;
+        return openLearner(userFile, user, post) && writeFields(userFile, post.slot, mode, before);
+    } catch (const haz::RuntimeError &) {
+        return false; // reported by the caller as a failed write
+    }
 }
 
 bool discardRun(const QString &userFile, const QString &user, int mode)

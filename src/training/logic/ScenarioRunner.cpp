@@ -3,6 +3,7 @@
 #include "MessageService.h"
 #include "ProgramLauncher.h"
 
+#include <QDir>
 #include <QTimer>
 
 namespace training {
@@ -36,6 +37,14 @@ bool ScenarioRunner::run(const Request &request)
     }
     m_command = launch::scenarioCommand(request.programFolder, request.user, request.mode);
     m_running = true;
+    if (m_preparation.writeFailed) {
+        // Started on fields that were not written, the scenario would play another run.
+        QTimer::singleShot(0, this, [this] {
+            launchEnded({false, -1, QStringLiteral("The scenario could not be noted in the learners' progress file %1.")
+                                        .arg(QDir::toNativeSeparators(m_request.userFile))});
+        });
+        return true;
+    }
     if (!m_launcher.launch(m_command.program, m_command.arguments)) {
         // The launcher is busy with a run that is not ours: report it like a failed start.
         QTimer::singleShot(0, this, [this] { launchEnded({false, -1, QStringLiteral("busy")}); });
@@ -48,8 +57,10 @@ void ScenarioRunner::launchEnded(const haz::LaunchResult &result)
     m_running = false;
     launch::Outcome outcome;
     if (!result.started) {
-        if (m_preparation.before)
-            launch::restoreRunFields(m_request.userFile, m_request.user, m_request.mode, *m_preparation.before);
+        if (m_preparation.before && !m_preparation.writeFailed
+            && !launch::restoreRunFields(m_request.userFile, m_request.user, m_request.mode, *m_preparation.before))
+            m_messages.show(QStringLiteral("Could not save setting for user"), QStringLiteral("RunWithSync"),
+                            haz::MessageIcon::Warning);
         m_messages.show(m_notStartedText + QStringLiteral("\r\n\r\n") + m_command.commandLine
                             + QStringLiteral("\r\n") + result.errorText,
                         QStringLiteral("RunWithSync"), haz::MessageIcon::Critical);
@@ -57,8 +68,10 @@ void ScenarioRunner::launchEnded(const haz::LaunchResult &result)
     } else {
         outcome = launch::readOutcome(m_request.userFile, m_request.user, m_request.mode);
         // An exam scenario is never resumed: a run that was left is thrown away.
-        if (outcome == launch::Outcome::Unfinished && m_request.mode == 3)
-            launch::discardRun(m_request.userFile, m_request.user, m_request.mode);
+        if (outcome == launch::Outcome::Unfinished && m_request.mode == 3
+            && !launch::discardRun(m_request.userFile, m_request.user, m_request.mode))
+            m_messages.show(QStringLiteral("Could not save setting for user"), QStringLiteral("RunWithSync"),
+                            haz::MessageIcon::Warning);
     }
     emit ended(outcome);
 }

@@ -1,7 +1,9 @@
 #include "SignIn.h"
 
+#include "ChangeLock.h"
 #include "FailureNote.h"
 #include "ProgressFile.h"
+#include "SessionLock.h"
 
 namespace training {
 
@@ -22,17 +24,33 @@ SignInResult signInLearner(const QString &typed, const QString &userFile, haz::L
         result.notice = SignInNotice::LongName;
         return result;
     }
+    auto session = std::make_shared<haz::SessionLock>(userFile, result.name);
+    if (session->claim() == haz::SessionLock::Claim::InUse) {
+        result.notice = SignInNotice::InUse;
+        return result;
+    }
     result.signedIn = true;
-    if (progress::learnerExists(userFile, result.name)) {
+    result.session = std::move(session);
+    // Looked up and added under one lock: another program's save in between would
+    // otherwise erase the new post, or add the name twice.
+    bool exists = false;
+    bool added = false;
+    const bool checked = haz::runNoted(failures, [&] {
+        const haz::ChangeLock lock(userFile);
+        exists = progress::learnerExists(userFile, result.name);
+        if (!exists)
+            added = progress::addLearner(userFile, result.name);
+    });
+    if (!checked)
+        exists = progress::learnerExists(userFile, result.name);
+    if (exists) {
         // Told now, not after a session's work at the exit.
-        if (!progress::canBeWritten(userFile))
+        if (!checked || !progress::canBeWritten(userFile))
             result.notice = SignInNotice::NotWritable;
         return result;
     }
     result.isNew = true;
-    bool added = false;
     // A locked or read-only file: the learner goes on, told that nothing is kept.
-    haz::runNoted(failures, [&] { added = progress::addLearner(userFile, result.name); });
     if (!added)
         result.notice = SignInNotice::NotAdded;
     return result;
@@ -58,6 +76,9 @@ QString signInNoticeText(SignInNotice notice)
     case SignInNotice::NotWritable:
         return QStringLiteral("The learners' progress file cannot be written, so your progress "
                               "will not be saved this time.");
+    case SignInNotice::InUse:
+        return QStringLiteral("This name is already signed in to the course in another window. Close the course "
+                              "there first, or sign in with another name.");
     }
     return {};
 }
@@ -77,6 +98,8 @@ QString signInNoticeCaptionId(SignInNotice notice)
         return QStringLiteral("userNotAdded");
     case SignInNotice::NotWritable:
         return QStringLiteral("userNotWritable");
+    case SignInNotice::InUse:
+        return QStringLiteral("userSignedInElsewhere");
     }
     return {};
 }

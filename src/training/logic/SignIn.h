@@ -5,8 +5,11 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace haz {
 struct LastError;
+class SessionLock;
 }
 
 namespace training {
@@ -20,6 +23,7 @@ enum class SignInNotice {
     LongName,    // longer than MaxLearnerNameLength
     NotAdded,    // a new learner who could not be added: nothing will be kept
     NotWritable, // an existing learner whose file cannot be written: nothing will be kept
+    InUse,       // the learner is signed in to another running course program
 };
 
 struct SignInResult {
@@ -27,6 +31,8 @@ struct SignInResult {
     QString name;          // the name as kept (blanks trimmed)
     bool isNew = false;
     SignInNotice notice = SignInNotice::None;
+    // Held for as long as the learner is signed in: a second sign-in is refused.
+    std::shared_ptr<haz::SessionLock> session;
 };
 
 // A failure of the file is noted in `failures`; the learner goes on when the name is good.

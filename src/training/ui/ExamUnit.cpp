@@ -64,7 +64,25 @@ void ExamUnit::leave()
 
 void ExamUnit::closing()
 {
+    abandonUnfinished();
+}
+
+void ExamUnit::signedIn()
+{
+    const LearnerProgress &progress = m_state.learner.progress;
+    if (examFinished(m_state.content.exam, progress.examQuizPos)
+        || (progress.examQuizPos == 0 && progress.examQuizCorr == 0))
+        return;
+    abandonUnfinished();
+    optionClick();
+    m_services.environment().keepProgress();
+}
+
+void ExamUnit::abandonUnfinished()
+{
     LearnerProgress &progress = m_state.learner.progress;
+    if (examFinished(m_state.content.exam, progress.examQuizPos))
+        return;
     progress.examQuizPos = 0;
     progress.examQuizCorr = 0;
     ListChoice choice{progress.examUseList, progress.examLastList};
@@ -109,6 +127,7 @@ void ExamUnit::answer()
         m_services.media().clearMediaControls();
         fill();
     }
+    m_services.environment().keepProgress();
     afterLastAnswer();
 }
 
@@ -137,6 +156,7 @@ void ExamUnit::restart()
     }
     progress.examQuizPos = 0;
     progress.examQuizCorr = 0;
+    m_services.environment().keepProgress();
     if (m_tab->option->isChecked())
         optionClick();
     else
@@ -161,6 +181,7 @@ void ExamUnit::playScenario()
             m_services.media().clearMediaControls();
             fill();
         }
+        m_services.environment().keepProgress();
         afterLastAnswer();
     });
 }

@@ -67,6 +67,7 @@ void FactController::factSelected()
         placeLabel->setToolTip(entry.title);
     m_data.position = row;
     m_env.setQuizOrFact(true);
+    m_env.keepProgress();
 }
 
 void FactController::selectSavedPosition()

@@ -76,6 +76,7 @@ void ExerciseUnit::answer()
     m_view->showCounts();
     m_services.media().clearMediaControls();
     fill();
+    m_services.environment().keepProgress();
 }
 
 void ExerciseUnit::restart()
@@ -99,6 +100,7 @@ void ExerciseUnit::restart()
     }
     progress.excerQuizPos = 0;
     progress.excerQuizCorr = 0;
+    m_services.environment().keepProgress();
     if (m_tab->option->isChecked())
         optionClick();
     else
@@ -121,6 +123,7 @@ void ExerciseUnit::playScenario()
         m_view->showCounts();
         m_services.media().clearMediaControls();
         fill();
+        m_services.environment().keepProgress();
     });
 }
 

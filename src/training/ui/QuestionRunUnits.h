@@ -61,8 +61,12 @@ public:
     // A started exam cannot be returned to in this run, however it was left.
     void leave() override;
     // An unfinished exam is not resumed at the next sign-in: its place goes back to
-    // the start and the next exam list is drawn.
+    // the start and the next exam list is drawn. A finished exam keeps its result
+    // and list until the learner restarts it.
     void closing() override;
+    // An exam left unfinished by a program that ended without its exit (its answers
+    // were saved as they came) is set back the same way.
+    void signedIn() override;
     const char *closingStepName() const override { return "randomExamQuizList"; }
 
     // examOpt click.
@@ -82,6 +86,9 @@ protected:
     // Shift+Ctrl and a right-button release over examQuizLblDone: back to the start
     // of the same list.
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void abandonUnfinished();
 
 private:
     void afterLastAnswer();

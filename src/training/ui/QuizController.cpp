@@ -314,11 +314,13 @@ void QuizController::answer()
     setControlText(find(m_member.progressLabel(QStringLiteral("Corr"))), QString::number(m_run.correct()));
     m_services.media.clearMediaControls();
     fillQuiz();
+    m_services.env.keepProgress();
 }
 
 void QuizController::restart()
 {
     m_run.restart();
+    m_services.env.keepProgress();
     auto *quizOption = qobject_cast<QAbstractButton *>(find(m_member.quizOption()));
     if (quizOption && !quizOption->isChecked()) {
         quizOption->click(); // selecting the quiz view runs the switch

@@ -83,6 +83,7 @@ void SubjectUnit::optionSwitch(int index)
         m_tab->printButton->setVisible(!quiz);
         m_tab->quiz->setVisible(quiz);
         m_state.learner.progress.quizOrFact = !quiz;
+        m_services.environment().keepProgress();
         if (quiz)
             m_services.media().clearMediaControls();
         else

@@ -29,6 +29,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -42,6 +43,10 @@ namespace {
 const QString FileReplacedText = QStringLiteral(
     "The learners' progress file could not be used, so a new, empty one was started. "
     "The old file was kept as:");
+
+const QString NoProgressNameText = QStringLiteral(
+    "The course cannot start: the name of the learners' progress file (the text \"iniMyDoc\") is missing from "
+    "%1 or cannot be read. Nothing was changed; please ask whoever installed the course to repair the file.");
 
 void showFailure(haz::MessageService &messages, const haz::RuntimeError &e, const QString &routine)
 {
@@ -93,6 +98,14 @@ TrainingProgram::StartResult TrainingProgram::Main()
                               + haz::platform::joinPath(m_state.paths.installDir, QStringLiteral("ini/captions.ini")),
                           QString(), haz::MessageIcon::Warning);
             m_state.paths.userFileStem.clear();
+        }
+        // Without its name the progress file would be another one, "en.ini": the
+        // learners would vanish and their progress split across two files.
+        if (haz::conv::trimBlanks(m_state.paths.userFileStem).isEmpty()) {
+            messages.show(NoProgressNameText.arg(QDir::toNativeSeparators(
+                              haz::platform::joinPath(m_state.paths.iniDir, QStringLiteral("captions.ini")))),
+                          QString(), haz::MessageIcon::Critical);
+            return StartResult::Failed;
         }
         m_state.paths.userFile = progress::progressFilePath(documents, m_state.paths.langCode, m_state.paths.userFileStem);
         if (!haz::platform::checkProgressFile(m_state.paths.userFile, messages, QStringLiteral("Main")))
@@ -284,6 +297,9 @@ void TrainingProgram::signIn(const QString &typed)
     const QString &name = result.name;
     m_state.learner.isNewUser = result.isNew;
     m_state.learner.currentUser = name;
+    m_state.learner.signedIn = result.session;
+    m_state.learner.toldNotKept =
+        result.notice == SignInNotice::NotAdded || result.notice == SignInNotice::NotWritable;
     m_userChoose->closeSignedIn();
     getUserData();
     m_main->loadData();

@@ -59,13 +59,13 @@ frmCoursePrnt::frmCoursePrnt(QWidget *parent) : QDialog(parent)
 
 frmCoursePrnt::~frmCoursePrnt()
 {
-    removeDiplomaPage(m_pagePath);
+    removeDiplomaPage(m_pagePath, m_pageBytes);
 }
 
 DiplomaOutcome frmCoursePrnt::showCourseDok(const QString &htmlDir, const PlaceholderValues &values)
 {
     m_pagePath = diplomaPagePath(haz::platform::documentsFolder());
-    const DiplomaOutcome outcome = writeDiplomaPage(diplomaTemplatePath(htmlDir), m_pagePath, values);
+    const DiplomaOutcome outcome = writeDiplomaPage(diplomaTemplatePath(htmlDir), m_pagePath, values, &m_pageBytes);
     // Without a new page the view is blank rather than showing an earlier diploma
     // with counts that are no longer the learner's.
     if (outcome == DiplomaOutcome::Written)
@@ -162,8 +162,9 @@ void frmCoursePrnt::closeEvent(QCloseEvent *event)
 void frmCoursePrnt::unloadPage()
 {
     m_web->navigate(haz::PageView::blankLocation());
-    if (removeDiplomaPage(m_pagePath))
-        m_pagePath.clear();
+    removeDiplomaPage(m_pagePath, m_pageBytes);
+    m_pagePath.clear();
+    m_pageBytes.clear();
 }
 
 } // namespace training

@@ -61,6 +61,7 @@ private:
     QPushButton *m_print = nullptr;
     QPushButton *m_close = nullptr;
     QString m_pagePath;
+    QByteArray m_pageBytes; // what was written there, so that only that is removed
     QString m_printCaption;
     // Recorded from the design: window bottom/right to the view's, and window
     // bottom to the print button's top (twips).

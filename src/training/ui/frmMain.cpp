@@ -247,6 +247,7 @@ void frmMain::tabChanged(int previousTab)
     if (!m_tabClickArmed) {
         if (m_keyboardChange && tab >= 0 && tab < TabCount)
             m_units[tab]->keyboardEnter();
+        m_services->environment().keepProgress();
         return;
     }
     m_services->media().clearMediaControls();
@@ -255,6 +256,7 @@ void frmMain::tabChanged(int previousTab)
     if (tab >= 0 && tab < TabCount)
         m_units[tab]->enter();
     m_tabClickArmed = false;
+    m_services->environment().keepProgress();
 }
 
 void frmMain::setSubjectOption(int subject, int index)
