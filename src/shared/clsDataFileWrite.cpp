@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <utility>
 
 namespace haz {
@@ -31,6 +32,15 @@ private:
     QString m_path;
     bool m_released = false;
 };
+
+// Why the new copy of a file could not be written, in words: the system's reason
+// when it gave one (a full disk, for example), else the file's own.
+QString copyNotWrittenText(const QString &path, const QFile &copy, int systemError)
+{
+    const QString reason = systemError != 0 ? qt_error_string(systemError) : copy.errorString();
+    return QStringLiteral("The file %1 was left as it was: its new copy could not be written (%2)")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
 
 } // namespace
 
@@ -335,8 +345,9 @@ void clsDataFile::replaceWith(const ChangeSource &source, const QString &path, c
         if (!tmp.open(QIODevice::WriteOnly | QIODevice::Truncate))
             throw RuntimeError(ErrPermissionDenied);
         tmp.setPermissions(QFile::permissions(resolved));
+        errno = 0;
         if (tmp.write(out) != out.size() || !platform::flushToDisk(tmp))
-            throw RuntimeError(ErrPathFileAccess, tmp.errorString());
+            throw RuntimeError(ErrPathFileAccess, copyNotWrittenText(resolved, tmp, errno));
         tmp.close();
     }
     if (!platform::replaceFile(temporary, resolved))

@@ -54,13 +54,15 @@ protected:
 
     // Presses the diploma button; the personal-data dialog gets `name` and `org` and
     // its OK, then `whileShown` runs with the diploma window up, which is closed after.
+    // Each timer belongs to the window it drives, so one that never fires (the diploma
+    // was not shown) goes with the program instead of firing in a later test.
     void showDiploma(const QString &name, const QString &org, const std::function<void()> &whileShown)
     {
-        QTimer::singleShot(0, [=, this] {
+        QTimer::singleShot(0, program->persData(), [=, this] {
             QDialog *dialog = program->persData();
             dialog->findChild<QLineEdit *>(QStringLiteral("txtPersDataName"))->setText(name);
             dialog->findChild<QLineEdit *>(QStringLiteral("txtPersDataOrg"))->setText(org);
-            QTimer::singleShot(0, [=, this] {
+            QTimer::singleShot(0, program->coursePrnt(), [=, this] {
                 if (program->coursePrnt()->isVisible()) {
                     whileShown();
                     QTest::mouseClick(program->coursePrnt()->findChild<QPushButton *>("cmdCloseDiploma"),

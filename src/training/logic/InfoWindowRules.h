@@ -24,6 +24,10 @@ std::optional<QSize> infoWindowSizeWish(qint16 infoWidth, qint16 infoHeight, QSi
 // larger than the area, then moved in where it sticks out.
 QRect keptOnScreen(QRect frame, QRect area);
 
+// The browser's size (pixels) for the window's inner size: it fills the window, except
+// in a direction in which the window is 140 twips or less, where it keeps its size.
+QSize infoBrowserSize(QSize window, QSize browser);
+
 // The window title of a subject question: subject label, " - ", heading.
 QString infoWindowTitle(const QString &subjectLabel, const QString &heading);
 

@@ -16,6 +16,8 @@ struct QuizData {
     qint32 &count;
     qint32 &position; // next question = number answered
     qint32 &correct;
+    // Why the list's file gave no questions; null or empty when it did.
+    const QString *problem = nullptr;
 };
 
 class QuizRun {
@@ -31,6 +33,7 @@ public:
     qint32 position() const { return m_data.position; }
     qint32 correct() const { return m_data.correct; }
     qint32 count() const { return m_data.count; }
+    QString problem() const { return m_data.problem ? *m_data.problem : QString(); }
 
     // Checks the ticked alternatives against the current question, counts a right
     // answer and moves on. A finished run takes no answer: the result is "right"

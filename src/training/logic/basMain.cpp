@@ -99,14 +99,24 @@ QStringList listFolderFiles(const QString &folder)
     return files.isEmpty() ? QStringList{QString()} : files;
 }
 
-void loadContentLists(ProgramState &state)
+QStringList loadContentLists(ProgramState &state)
 {
+    QStringList problems;
     const auto path = [&](const QString &name) { return haz::platform::joinPath(state.paths.iniDir, name); };
+    // The file's name goes with the reason, so the text can be shown on its own.
+    const auto note = [&](QString &problem, const QString &name) {
+        if (problem.isEmpty())
+            return;
+        problem = QStringLiteral("ini/%1: %2").arg(name, problem);
+        problems << problem;
+    };
     const auto facts = [&](FactListData &data, const QString &name) {
-        readFactList(data.list, data.count, path(name), state.lastError);
+        readFactList(data.list, data.count, path(name), state.lastError, &data.problem);
+        note(data.problem, name);
     };
     const auto quiz = [&](QuizListData &data, const QString &name) {
-        readQuizList(data.list, data.count, path(name), state.lastError);
+        readQuizList(data.list, data.count, path(name), state.lastError, &data.problem);
+        note(data.problem, name);
     };
     facts(state.content.subjectFacts[Ide], QStringLiteral("Identfact.ini"));
     facts(state.content.subjectFacts[Haz], QStringLiteral("Hazardfact.ini"));
@@ -120,6 +130,14 @@ void loadContentLists(ProgramState &state)
     quiz(state.content.subjectQuizzes[Phys], QStringLiteral("Phys.ini"));
     quiz(state.content.subjectQuizzes[Prot], QStringLiteral("Prot.ini"));
     quiz(state.content.subjectQuizzes[NBC], QStringLiteral("NBC.ini"));
+    return problems;
+}
+
+QString listProblemsText(const QStringList &problems)
+{
+    return QStringLiteral("These course files gave no list; their tabs stay empty until the files are "
+                          "mended. Nothing of your progress is changed.\n\n")
+           + problems.join(u'\n');
 }
 
 } // namespace training::basMain
