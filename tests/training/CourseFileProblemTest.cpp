@@ -1,10 +1,13 @@
 // Course files that are there but are not what they should be, and learner names that
 // only look like another: the author is told which file and why, the learner's saved
 // counts stay, and nobody gets a second, invisible name.
+#include "QuestionListText.h"
 #include "TrainingProgramFixture.h"
 
 #include "ProgressLayout.h"
 #include "QuizFamily.h"
+#include "QuizList.h"
+#include "RuntimeError.h"
 #include "clsDataFile.h"
 
 #include <QRadioButton>
@@ -13,6 +16,7 @@
 #include <QTextEdit>
 
 using namespace training;
+using trainingtest::installTable;
 
 namespace {
 
@@ -79,6 +83,25 @@ TEST_F(CourseFileProblemTest, BinaryListFilesAreNamedAndTheQuizRestartKeepsTheSa
     ASSERT_EQ(exitCode, std::optional<int>(0));
     EXPECT_EQ(savedField("ideQuizPos"), "4");
     EXPECT_EQ(savedField("ideQuizCorr"), "3");
+}
+
+TEST_F(CourseFileProblemTest, AValueThatWillNotDoIsNamedWithItsQuestionAndField)
+{
+    const QString path = env.installFolder() + "/ini/Phys.ini";
+    installTable(env, "ini/Phys.ini", trainingtest::questionListText({{"One"}, {"Two", "-", "soon"}, {"Three"}}));
+    QList<QuizQuestion> list;
+    qint32 count = 0;
+    haz::LastError lastError;
+    QString problem;
+    EXPECT_FALSE(readQuizList(list, count, path, lastError, &problem));
+    EXPECT_EQ(problem, "question 2 has a Time that will not do (Type mismatch); the questions from there on "
+                       "are left empty");
+    EXPECT_EQ(list.at(0).FrgHead, "One");
+
+    // Start-up names the file with the question and the field.
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.shown().at(0).text.contains("ini/Phys.ini: question 2 has a Time"));
 }
 
 TEST_F(CourseFileProblemTest, ANameThatDiffersOnlyByInvisibleSpacesIsTheSameLearner)

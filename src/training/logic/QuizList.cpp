@@ -36,14 +36,19 @@ bool readQuizList(QList<QuizQuestion> &list, qint32 &count, const QString &path,
         lastError.record(QString(), 0);
         return false;
     }
+    // Where reading stands, for a value that does not convert.
     qint32 post = 0;
+    QString lastField;
     try {
         count = file.numOfPostsRead();
         list = QList<QuizQuestion>(count + 1);
         for (qint32 i = 0; i < count; ++i) {
             post = i;
             QuizQuestion &q = list[i];
-            const auto field = [&](const QString &name) { return file.getPostPosField(i, name); };
+            const auto field = [&](const QString &name) {
+                lastField = name;
+                return file.getPostPosField(i, name);
+            };
             q.FrgHead = field(QStringLiteral("FrgHead"));
             q.FrgText = field(QStringLiteral("FrgText"));
             q.FrgBild = field(QStringLiteral("FrgBild"));
@@ -60,9 +65,10 @@ bool readQuizList(QList<QuizQuestion> &list, qint32 &count, const QString &path,
     } catch (const haz::RuntimeError &e) {
         lastError.record(e);
         if (problem && problem->isEmpty())
-            *problem = QStringLiteral("question %1 has a value that is not what its field needs (%2)")
+            *problem = QStringLiteral("question %1 has a %2 that will not do (%3); the questions from "
+                                      "there on are left empty")
                            .arg(post + 1)
-                           .arg(e.description());
+                           .arg(lastField, e.description());
         return false;
     }
     lastError.record(QString(), 0);

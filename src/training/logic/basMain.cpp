@@ -135,8 +135,8 @@ QStringList loadContentLists(ProgramState &state)
 
 QString listProblemsText(const QStringList &problems)
 {
-    return QStringLiteral("These course files gave no list; their tabs stay empty until the files are "
-                          "mended. Nothing of your progress is changed.\n\n")
+    return QStringLiteral("These course files could not be read in full; what they could not give stays "
+                          "empty until they are mended. Nothing of your progress is changed.\n\n")
            + problems.join(u'\n');
 }
 

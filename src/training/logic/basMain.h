@@ -49,11 +49,11 @@ QString replaceText(const QString &text, const QString &search, const QString &r
 QStringList listFolderFiles(const QString &folder);
 
 // Reads the seven fact lists and five quiz lists from the ini folder; a list whose
-// file cannot be read stays empty. Returns one line per file that is there but gave
-// no list: its name and what is wrong with it.
+// file cannot be read stays empty. Returns one line per file that is there but could
+// not be read in full: its name and what is wrong with it.
 QStringList loadContentLists(ProgramState &state);
 
-// The message that tells the author which list files gave no list, and why.
+// The message that tells the author which list files could not be read, and why.
 QString listProblemsText(const QStringList &problems);
 
 } // namespace training::basMain

@@ -290,7 +290,7 @@ void QuizController::fillQuiz()
         m_controls.heading->clear();
     // A list whose file gave no questions was never answered: it says what is wrong
     // instead, and offers no restart that would wipe the learner's saved counts.
-    const QString problem = m_run.problem();
+    const QString problem = m_run.unreadable();
     setShown(restartButton, problem.isEmpty());
     setControlText(m_controls.text, problem.isEmpty() ? m_services.env.quizTexts().excerAllDone
                                                       : unreadableQuizText(problem));
@@ -320,7 +320,7 @@ void QuizController::answer()
 
 void QuizController::restart()
 {
-    if (const QString problem = m_run.problem(); !problem.isEmpty()) {
+    if (const QString problem = m_run.unreadable(); !problem.isEmpty()) {
         m_services.env.messages().show(unreadableQuizText(problem), QString(), haz::MessageIcon::Warning);
         return;
     }
