@@ -1,10 +1,9 @@
 // Course files that are there but are not what they should be, and learner names that
 // only look like another: the author is told which file and why, the learner's saved
 // counts stay, and nobody gets a second, invisible name.
-#include "QuestionListText.h"
+#include "CourseTestFiles.h"
 #include "TrainingProgramFixture.h"
 
-#include "ProgressLayout.h"
 #include "QuizFamily.h"
 #include "QuizList.h"
 #include "RuntimeError.h"
@@ -24,13 +23,7 @@ class CourseFileProblemTest : public trainingtest::ProgramFixture {
 protected:
     void writeLearner(const QString &name, const QHash<QString, QString> &fields)
     {
-        QString text = QStringLiteral("[UserData]\r\n");
-        for (const QString &field : haz::progress::fieldNames())
-            text += QStringLiteral("FieldName=") + field + QStringLiteral("\r\n");
-        text += QStringLiteral("\r\n\r\n[0]\r\n") + name + QStringLiteral("\r\n");
-        for (const QString &field : haz::progress::fieldNames().mid(1))
-            text += fields.value(field, QStringLiteral("-1")) + QStringLiteral("\r\n");
-        haztest::writeFile(progressFile(), haztest::ansi(text + QStringLiteral("\r\n")));
+        haztest::writeFile(progressFile(), haztest::ansi(trainingtest::progressFileText(name, fields)));
     }
     QStringList storedNames() const
     {

@@ -2,12 +2,11 @@
 // a scenario question's info page, the answer button while a question is filled, the
 // exam clock and its time-out, the window after a scenario, the tactics list after
 // its table went bad, the debug button, and the progress file hidden again at exit.
-#include "QuestionListText.h"
+#include "CourseTestFiles.h"
 #include "TrainingProgramFixture.h"
 
 #include "Clock.h"
 #include "PageView.h"
-#include "ProgressLayout.h"
 #include "ScenarioLaunch.h"
 #include "TabServices.h"
 #include "Ticker.h"
@@ -72,13 +71,7 @@ protected:
         state = std::make_unique<ProgramState>(watching);
         program = std::make_unique<TrainingProgram>(*state, [this](int code) { exitCode = code; });
         ASSERT_EQ(program->Main(), TrainingProgram::StartResult::Started);
-        QString text = QStringLiteral("[UserData]\r\n");
-        for (const QString &name : haz::progress::fieldNames())
-            text += QStringLiteral("FieldName=") + name + QStringLiteral("\r\n");
-        text += QStringLiteral("\r\n\r\n[0]\r\nAnna\r\n");
-        for (const QString &name : haz::progress::fieldNames().mid(1))
-            text += fields.value(name, QStringLiteral("-1")) + QStringLiteral("\r\n");
-        haztest::writeFile(progressFile(), haztest::ansi(text + QStringLiteral("\r\n")));
+        haztest::writeFile(progressFile(), haztest::ansi(trainingtest::progressFileText("Anna", fields)));
         qputenv("HAZ_STANDIN_PROGRESS", QFile::encodeName(progressFile()));
         auto *box = program->userChoose()->findChild<QComboBox *>(QStringLiteral("userCmb"));
         box->setEditText(QStringLiteral("Anna"));

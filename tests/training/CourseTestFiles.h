@@ -1,7 +1,11 @@
 #pragma once
-// The text of a question list file (exercise, exam or subject quiz) for tests: every
-// question has a right first alternative and a wrong second one.
+// Course and progress files for tests: question lists (exercise, exam or subject quiz,
+// every question with a right first alternative and a wrong second one) and a
+// progress file holding one learner.
 
+#include "ProgressLayout.h"
+
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,6 +43,18 @@ inline QString questionListText(const QList<ListQuestion> &questions)
         text += QStringLiteral("[%1]\r\n").arg(n++) + values.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n\r\n");
     }
     return text;
+}
+
+// A progress file (8-bit text) with one learner: "-1" in every field not given.
+inline QString progressFileText(const QString &name, const QHash<QString, QString> &fields)
+{
+    QString text = QStringLiteral("[UserData]\r\n");
+    for (const QString &field : haz::progress::fieldNames())
+        text += QStringLiteral("FieldName=") + field + QStringLiteral("\r\n");
+    text += QStringLiteral("\r\n\r\n[0]\r\n") + name + QStringLiteral("\r\n");
+    for (const QString &field : haz::progress::fieldNames().mid(1))
+        text += fields.value(field, QStringLiteral("-1")) + QStringLiteral("\r\n");
+    return text + QStringLiteral("\r\n");
 }
 
 } // namespace trainingtest
