@@ -46,7 +46,8 @@ protected:
 
 TEST_F(CourseFileProblemTest, BinaryListFilesAreNamedAndTheQuizRestartKeepsTheSavedCounts)
 {
-    const QByteArray binary("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR\x00\x01", 20);
+    static const char png[] = "\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR\x00\x01";
+    const QByteArray binary(png, sizeof png - 1);
     env.writeInstallFile("ini/Ident.ini", binary);
     env.writeInstallFile("ini/Identfact.ini", binary);
     ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
