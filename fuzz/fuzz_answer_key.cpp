@@ -29,12 +29,14 @@ void checkMatch(const QString &answer, const QList<clsFacit> &rows)
     const clsFacit *row = scenario::GenericSubs::matchAnswer(answer, rows);
     const auto sameTokens = [&](const clsFacit &r) { return sortedTokens(r.Svar) == sortedTokens(answer); };
     const auto first = std::find_if(rows.begin(), rows.end(), sameTokens);
-    if (first != rows.end()) {
+    const auto star = std::find_if(rows.rbegin(), rows.rend(), [](const clsFacit &r) { return r.Svar == u"*"; });
+    // The first matching row, unless it has no action: then the last "*" row, if any.
+    if (first != rows.end() && !first->Action.isEmpty())
         FUZZ_CHECK(row == &*first);
-    } else {
-        const auto star = std::find_if(rows.rbegin(), rows.rend(), [](const clsFacit &r) { return r.Svar == u"*"; });
-        FUZZ_CHECK(row == (star == rows.rend() ? nullptr : &*star));
-    }
+    else if (star != rows.rend())
+        FUZZ_CHECK(row == &*star);
+    else
+        FUZZ_CHECK(row == (first == rows.end() ? nullptr : &*first));
     // The order in which the alternatives were ticked does not matter.
     QStringList reversed = answer.split(u',');
     std::reverse(reversed.begin(), reversed.end());

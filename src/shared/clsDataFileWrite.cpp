@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <utility>
 
 namespace haz {
@@ -39,6 +40,16 @@ void completeHalfCharacter(QByteArray &out, bool utf16, qsizetype markBytes)
 {
     if (utf16 && (out.size() - markBytes) % 2 != 0)
         out.append('\0');
+}
+
+// Why the new copy of a file could not be written, in words: the system's reason
+// when it gave one (a full disk, for example), else the file's own.
+QString copyNotWrittenText(const QString &path, const QFile &copy, int systemError)
+{
+    const QString reason = systemError != 0 ? qt_error_string(systemError) : copy.errorString();
+    return QStringLiteral("The file %1 was left as it was: its new copy could not be written; the disk may be "
+                          "full, or the file larger than may be written here (%2)")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace
@@ -346,8 +357,9 @@ void clsDataFile::replaceWith(const ChangeSource &source, const QString &path, c
         if (!tmp.open(QIODevice::WriteOnly | QIODevice::Truncate))
             throw RuntimeError(ErrPermissionDenied);
         tmp.setPermissions(QFile::permissions(resolved));
+        errno = 0;
         if (tmp.write(out) != out.size() || !platform::flushToDisk(tmp))
-            throw RuntimeError(ErrPathFileAccess, NotWrittenText.arg(QDir::toNativeSeparators(resolved), tmp.errorString()));
+            throw RuntimeError(ErrPathFileAccess, copyNotWrittenText(resolved, tmp, errno));
         tmp.close();
     }
     if (!platform::replaceFile(temporary, resolved))

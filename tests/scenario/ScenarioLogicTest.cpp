@@ -83,6 +83,10 @@ TEST(Judging, TokenSetsExactTokensAndTheLastStarRow)
     EXPECT_EQ(actionFor("1,2"), "R5"); // " 2" is not the token "2"
     EXPECT_EQ(GenericSubs::matchAnswer("", {{1, 5, "", "R9", ""}})->Action, "R9");
     EXPECT_EQ(GenericSubs::matchAnswer("1", {{1, 5, "2", "R9", ""}}), nullptr);
+    // A matching row without an action leaves the answer to the "*" rows.
+    const QList<clsFacit> unfinished{{1, 5, "*", "R7", "try again"}, {1, 5, "2", "", "ignored"}};
+    EXPECT_EQ(GenericSubs::matchAnswer("2", unfinished)->DialogText, "try again");
+    EXPECT_EQ(GenericSubs::matchAnswer("2", {{1, 5, "2", "", ""}})->Action, QString());
 }
 
 TEST(Layout, StacksAlternativesAndAlwaysReachesTheButton)

@@ -1,13 +1,11 @@
 // The exercise and exam question sets: which list a restart moves to, loading a
 // list (also when the course changed since the learner's last run), question kinds,
-// and an exam played with its clock and the time-ran-out dialog.
-#include "Clock.h"
+// and the time-ran-out dialog. The exam's clock is played through its tab elsewhere.
 #include "ExamLists.h"
 #include "MessageService.h"
 #include "RandomSource.h"
 #include "RuntimeError.h"
 #include "TestEnvironment.h"
-#include "Ticker.h"
 #include "frmExamTimeRanOut.h"
 
 #include <QPushButton>
@@ -161,63 +159,6 @@ TEST_F(ExamSetTest, QuestionKindsAndClockLimits)
     EXPECT_EQ(examClockSeconds(set, 2), 0); // a scenario question has no clock
     EXPECT_EQ(questionKindAt(set, 3), QuestionKind::Ordinary); // "-1" names no scenario
     EXPECT_EQ(questionKindAt(set, 4), QuestionKind::Finished);
-}
-
-// The exam as the tab plays it: a timed question runs out, Next records the
-// answer as it stands; the scenario question counts when finished; after the last
-// answer the run is done and the tab, once left, is locked.
-TEST_F(ExamSetTest, ATimedQuestionRunsOutAndNextRecordsIt)
-{
-    qint32 use = 0;
-    loadExamList(set, iniDir, use, lastError);
-    qint32 position = 0, correct = 0;
-    ExamLock lock;
-    haz::ManualTicker ticker;
-    Clock clock(nullptr, &ticker);
-    exam::frmExamTimeRanOut dialog;
-    int dialogs = 0;
-    QObject::connect(&clock, &Clock::Finished, [&] {
-        ++dialogs;
-        QTimer::singleShot(0, &dialog, [&] {
-            dialog.findChild<QPushButton *>(QStringLiteral("cmdExamTime_Next"))->click();
-        });
-        if (dialog.ask() == exam::frmExamTimeRanOut::Next) {
-            lock.noteStarted();
-            const bool right = false; // nothing was ticked
-            countAnswer(position, correct, set.count, right);
-            clock.reset();
-        }
-    });
-    const auto show = [&] {
-        clock.reset();
-        if (const qint16 seconds = examClockSeconds(set, position)) {
-            clock.setSeconds(seconds);
-            clock.start();
-        }
-    };
-    show();
-    EXPECT_TRUE(ticker.isActive());
-    ticker.advance(29);
-    EXPECT_EQ(dialogs, 0);
-    ticker.advance();
-    EXPECT_EQ(dialogs, 1);
-    EXPECT_EQ(position, 1);
-    EXPECT_EQ(correct, 0);
-    EXPECT_TRUE(lock.started);
-
-    show(); // Time 0: no clock
-    EXPECT_FALSE(ticker.isActive());
-    countAnswer(position, correct, set.count, true);
-    show(); // the scenario question: no clock either
-    EXPECT_FALSE(ticker.isActive());
-    EXPECT_FALSE(countAnswer(position, correct, set.count, true).finishedNow);
-    const AnswerCount last = countAnswer(position, correct, set.count, true);
-    EXPECT_TRUE(last.finishedNow);
-    EXPECT_FALSE(countAnswer(position, correct, set.count, true).counted);
-    EXPECT_EQ(position, 4);
-    EXPECT_EQ(correct, 3);
-    EXPECT_EQ(examAllDoneText(QStringLiteral("Done.\\nSee progress.")), QStringLiteral("Done.\r\nSee progress."));
-    EXPECT_TRUE(lock.leaveTab());
 }
 
 TEST(ExamTimeRanOut, CancelGivesTheExamUpAndClosingIsRefused)

@@ -1,5 +1,6 @@
 // The progress tab in the real program: a learner with answered quizzes and finished
 // scenarios signs in, opens the tab, and fills in, reads and leaves the diploma.
+#include "CourseTestFiles.h"
 #include "TrainingProgramFixture.h"
 
 #include "DiplomaPage.h"
@@ -34,13 +35,7 @@ protected:
     // The progress file with one learner, Ann, whose fields not given are "-1".
     void writeAnn(const QHash<QString, QString> &fields)
     {
-        QString text = QStringLiteral("[UserData]\r\n");
-        for (const QString &name : haz::progress::fieldNames())
-            text += QStringLiteral("FieldName=") + name + QStringLiteral("\r\n");
-        text += QStringLiteral("\r\n\r\n[0]\r\nAnn\r\n");
-        for (const QString &name : haz::progress::fieldNames().mid(1))
-            text += fields.value(name, QStringLiteral("-1")) + QStringLiteral("\r\n");
-        haztest::writeFile(progressFile(), haztest::ansi(text + QStringLiteral("\r\n")));
+        haztest::writeFile(progressFile(), haztest::ansi(trainingtest::progressFileText(QStringLiteral("Ann"), fields)));
     }
 
     QString label(const QString &name) const { return main()->findChild<QLabel *>(name)->text(); }
@@ -54,6 +49,8 @@ protected:
 
     // Presses the diploma button; the personal-data dialog gets `name` and `org` and
     // its OK, then `whileShown` runs with the diploma window up, which is closed after.
+    // Each timer belongs to the window it drives, so one that never fires (the diploma
+    // was not shown) goes with the program instead of firing in a later test.
     void showDiploma(const QString &name, const QString &org, const std::function<void()> &whileShown)
     {
         // Timed on the main window, so that no step outlives the test.

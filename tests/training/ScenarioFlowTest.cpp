@@ -2,6 +2,7 @@
 // stand-in scenario program: the command lines it receives, the waiting window, the
 // continue-or-restart question, the time-ran-out dialog, the results counted and
 // what the progress file holds afterwards.
+#include "CourseTestFiles.h"
 #include "TrainingProgramFixture.h"
 
 #include "Clock.h"
@@ -24,33 +25,9 @@
 
 using namespace training;
 using trainingtest::installTable;
+using trainingtest::questionListText;
 
 namespace {
-
-// A question list: each question is heading, SvarKom and Time; alternative 1 is right.
-QString questionList(const QList<QStringList> &questions)
-{
-    QString text = QStringLiteral("[List]\r\nFieldName=FrgHead\r\nFieldName=FrgText\r\nFieldName=FrgBild\r\n");
-    for (int k = 1; k <= 15; ++k)
-        text += QStringLiteral("FieldName=Svar%1Txt\r\n").arg(k);
-    for (int k = 1; k <= 15; ++k)
-        text += QStringLiteral("FieldName=Svar%1R\r\n").arg(k);
-    text += QStringLiteral("FieldName=SvarKom\r\nFieldName=InfoLink\r\nFieldName=InfoWidth\r\nFieldName=InfoHeight\r\n"
-                           "FieldName=Time\r\n\r\n\r\n");
-    int n = 0;
-    for (const QStringList &q : questions) {
-        QStringList values{q[0], QStringLiteral("Text of ") + q[0], QString(), QStringLiteral("Right"),
-                           QStringLiteral("Wrong")};
-        while (values.size() < 18)
-            values << QString();
-        values << QStringLiteral("True");
-        while (values.size() < 33)
-            values << QStringLiteral("False");
-        values << q[1] << QString() << QStringLiteral("0") << QStringLiteral("0") << q[2];
-        text += QStringLiteral("[%1]\r\n").arg(n++) + values.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n\r\n");
-    }
-    return text;
-}
 
 class ScenarioFlowTest : public trainingtest::ProgramFixture {
 protected:
@@ -59,9 +36,9 @@ protected:
         installTable(env, "ini/scenario.ini", trainingtest::sourceText("ini/scenario.ini"));
         for (const QString name : {"a.ini", "b.ini", "c.ini"}) {
             installTable(env, "ini/excer/" + name,
-                         questionList({{"Exercise " + name, "-", "0"}, {"Exercise scenario", "2", "0"}}));
+                         questionListText({{"Exercise " + name, "-", "0"}, {"Exercise scenario", "2", "0"}}));
             installTable(env, "ini/exam/" + name,
-                         questionList({{"Exam " + name, "-", "30"}, {"Exam scenario", "3", "0"}}));
+                         questionListText({{"Exam " + name, "-", "30"}, {"Exam scenario", "3", "0"}}));
         }
         EXPECT_TRUE(QFile::copy(QStringLiteral(HAZ_STANDIN_SCENARIO), launch::scenarioProgramPath(env.installFolder())));
         qputenv("HAZ_STANDIN_RECORD", QFile::encodeName(record));

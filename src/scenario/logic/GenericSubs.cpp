@@ -134,10 +134,15 @@ QString sortedTokens(const QString &text)
 const clsFacit *matchAnswer(const QString &answerString, const QList<clsFacit> &keyRows)
 {
     const QString answer = sortedTokens(answerString);
+    const clsFacit *matched = nullptr;
     for (const clsFacit &row : keyRows)
-        if (sortedTokens(row.Svar) == answer)
-            return &row;
-    const clsFacit *fallback = nullptr;
+        if (sortedTokens(row.Svar) == answer) {
+            matched = &row;
+            break;
+        }
+    if (matched && !matched->Action.isEmpty())
+        return matched;
+    const clsFacit *fallback = matched;
     for (const clsFacit &row : keyRows)
         if (row.Svar == QLatin1String("*"))
             fallback = &row;

@@ -55,8 +55,9 @@ void sortArray(QStringList &values);
 QString getAnswerString(const QList<clsSvarsAlt> &alternatives,
                         const std::function<bool(qint16 svarsAltId)> &isChosen);
 
-// The key row an answer takes: the first whose token set equals the answer's, else
-// the last "*" row; nullptr when none.
+// The key row an answer takes: the first whose token set equals the answer's when
+// that row has an action, else the last "*" row (a matching row left without an
+// action falls through to it), else that matching row; nullptr when nothing fits.
 const clsFacit *matchAnswer(const QString &answerString, const QList<clsFacit> &keyRows);
 
 // "8 tim : 5 min": hours and minutes of the clock with the caption unit words.

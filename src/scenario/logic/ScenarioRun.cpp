@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 
+#include <limits>
+
 namespace scenario {
 
 using haz::RuntimeError;
@@ -128,8 +130,24 @@ RoomView ScenarioRun::loadRoom(qint16 roomId) const
 
 void ScenarioRun::enterRoom(const RoomView &room)
 {
-    const qint16 score = haz::conv::narrowToInt16(qint32(m_state.score) + room.question.Poang);
-    const qint16 minutes = haz::conv::narrowToInt16(qint32(m_state.simMinutes) + room.question.eventAddtime);
+    const auto limit = std::numeric_limits<qint16>();
+    const qint32 newScore = qint32(m_state.score) + room.question.Poang;
+    if (newScore < limit.min() || newScore > limit.max())
+        throw RuntimeError(haz::ErrOverflow,
+                           QStringLiteral("Scenario %1: the score stands at %2 and room %3 adds %4 points (Poang in "
+                                          "ini/fraga.ini); a score must stay between %5 and %6")
+                               .arg(m_state.scenarioId).arg(m_state.score).arg(room.question.RumID)
+                               .arg(room.question.Poang).arg(limit.min()).arg(limit.max()));
+    const qint32 newMinutes = qint32(m_state.simMinutes) + room.question.eventAddtime;
+    if (newMinutes < limit.min() || newMinutes > limit.max())
+        throw RuntimeError(haz::ErrOverflow,
+                           QStringLiteral("Scenario %1: the clock stands at %2 minutes and room %3 adds %4 "
+                                          "(StartTid in ini/scenario.ini, eventAddtime in ini/fraga.ini); "
+                                          "the clock cannot go past %5 minutes")
+                               .arg(m_state.scenarioId).arg(m_state.simMinutes).arg(room.question.RumID)
+                               .arg(room.question.eventAddtime).arg(limit.max()));
+    const auto score = qint16(newScore);
+    const auto minutes = qint16(newMinutes);
     m_state.roomId = room.question.RumID;
     m_state.questionType = room.question.Typ;
     m_state.score = score;
@@ -155,7 +173,8 @@ AnswerOutcome ScenarioRun::judge(const QString &answerString) const
     const clsFacit *row = GenericSubs::matchAnswer(answerString, keyRows);
     if (!row || row->Action.isEmpty())
         throw RuntimeError(haz::ErrTypeMismatch,
-                           QStringLiteral("The answer key of room %1 has no row for the answer \"%2\" and no \"*\" row")
+                           QStringLiteral("The answer key of room %1 (ini/facit.ini) gives no action for the answer "
+                                          "\"%2\", and no \"*\" row gives one")
                                .arg(m_state.roomId).arg(answerString));
     AnswerOutcome outcome;
     if (row->Action == QLatin1String("finish")) {

@@ -32,16 +32,28 @@ namespace {
 // column k + 1 of the search result).
 class ScenarioPosts {
 public:
-    ScenarioPosts(const ScenarioFiles &files, const QString &tableName, qint16 scenarioId)
+    // What a table that cannot be read (or has no sc_id field) means: an error, or no
+    // posts at all (scene pictures are optional; without them the scene stays as it was).
+    enum class Unreadable { IsError, IsEmpty };
+
+    ScenarioPosts(const ScenarioFiles &files, const QString &tableName, qint16 scenarioId,
+                  Unreadable unreadable = Unreadable::IsError)
         : m_name(QStringLiteral("ini/") + tableName)
     {
+        const bool empty = unreadable == Unreadable::IsEmpty;
         if (!m_table.readData(files.table(tableName))) {
+            if (empty)
+                return;
             const int number = m_table.lastErrorNumber() ? m_table.lastErrorNumber() : haz::ErrFileNotFound;
             throw haz::RuntimeError(number, QStringLiteral("The table %1 could not be read").arg(m_name));
         }
         m_posts = m_table.findPosts(QStringLiteral("sc_id"), QString::number(scenarioId));
-        if (m_posts.isOneDimensional())
-            throw haz::RuntimeError(haz::ErrSubscript, QStringLiteral("The table %1 has no sc_id field").arg(m_name));
+        if (m_posts.isOneDimensional()) {
+            m_posts = {};
+            if (!empty)
+                throw haz::RuntimeError(haz::ErrSubscript,
+                                        QStringLiteral("The table %1 has no sc_id field").arg(m_name));
+        }
     }
 
     int count() const { return m_posts.matchCount(); }
@@ -177,7 +189,7 @@ QList<clsFacit> clsFacit::getFacits(const ScenarioFiles &files, qint16 scenarioI
 
 clsBild clsBild::getImage(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId, qint16 imgIndex)
 {
-    const ScenarioPosts posts(files, QStringLiteral("bilder.ini"), scenarioId);
+    const ScenarioPosts posts(files, QStringLiteral("bilder.ini"), scenarioId, ScenarioPosts::Unreadable::IsEmpty);
     clsBild result;
     posts.forEachWith(2, scenarioId, [&](int post) {
         if (posts.number(post, 1) == roomId && posts.number(post, 4) == imgIndex)
@@ -188,7 +200,7 @@ clsBild clsBild::getImage(const ScenarioFiles &files, qint16 scenarioId, qint16 
 
 qint16 clsBild::getImageCount(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId)
 {
-    const ScenarioPosts posts(files, QStringLiteral("bilder.ini"), scenarioId);
+    const ScenarioPosts posts(files, QStringLiteral("bilder.ini"), scenarioId, ScenarioPosts::Unreadable::IsEmpty);
     qint32 count = 0;
     posts.forEachWith(2, scenarioId, [&](int post) {
         if (posts.number(post, 1) == roomId)

@@ -75,6 +75,7 @@ struct clsBild {
 
     // Picture number `imgIndex` of the room (last row wins); empty Namn when none.
     static clsBild getImage(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId, qint16 imgIndex);
+    // 0 also when bilder.ini is missing or unreadable: a scenario may have no pictures.
     static qint16 getImageCount(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId);
 };
 

@@ -24,6 +24,25 @@ constexpr int ColumnLeft = 120;
 constexpr int ColumnWidth = 7440;
 constexpr int PictureLeft = 7680;
 const QString NewLine = QStringLiteral("\\n");
+
+// The column's arithmetic; a room that does not fit in 16-bit twips is told in words
+// an author can act on rather than as a bare overflow.
+QuestionLayout layoutOrExplain(const QuestionLayoutInput &input, const RoomView &room)
+{
+    try {
+        return layoutQuestion(input);
+    } catch (const haz::RuntimeError &e) {
+        if (e.number() != haz::ErrOverflow)
+            throw;
+        const clsFraga &q = room.question;
+        throw haz::RuntimeError(
+            e.number(), QStringLiteral("Room %1 of scenario %2 does not fit in the question column: its %3 "
+                                       "alternatives (ini/svarsalt.ini) and its %4 question and %5 hint lines "
+                                       "(ini/fraga.ini) are too many to show")
+                            .arg(q.RumID).arg(q.ScenarioID).arg(room.alternatives.size())
+                            .arg(q.Fraga_Lines).arg(q.FragaLedtext_Lines));
+    }
+}
 } // namespace
 
 QuestionPanel::QuestionPanel(Verandel *pane, haz::LastError &lastError)
@@ -125,7 +144,7 @@ void QuestionPanel::showQuestion(const RoomView &room, const ScenarioFiles &file
     input.paneInnerHeight = m_pane->innerTwipsHeight();
     for (const clsSvarsAlt &alternative : room.alternatives)
         input.lineMarks << GenericSubs::countLineMarks(NewLine, alternative.Namn);
-    const QuestionLayout layout = layoutQuestion(input);
+    const QuestionLayout layout = layoutOrExplain(input, room);
 
     haz::TwipRect rect = haz::twips::geometry(m_question);
     rect.height = layout.questionHeight;

@@ -107,8 +107,10 @@ void SceneArea::showScenePicture(qint16 n)
     }
     const bool panning = showPanning(count, m_run.state().sceneShown);
     for (QWidget *w : {static_cast<QWidget *>(m_left), static_cast<QWidget *>(m_center),
-                       static_cast<QWidget *>(m_right), static_cast<QWidget *>(m_current)})
+                       static_cast<QWidget *>(m_right)})
         w->setVisible(panning);
+    // The number stays in view even where there is nothing to pan to.
+    m_current->show();
     setSceneHeight(sceneHeight(count, m_run.state().sceneShown));
     m_frame->show();
 }

@@ -1,6 +1,7 @@
 #include "FactList.h"
 
 #include "Conversions.h"
+#include "ListFileProblem.h"
 #include "RuntimeError.h"
 #include "clsDataFile.h"
 
@@ -11,10 +12,14 @@ QString fixedFactTitle(const QString &text)
     return haz::conv::trimBlanks(text).left(FactTitleLength).toString().leftJustified(FactTitleLength, u' ');
 }
 
-bool readFactList(QList<FactEntry> &list, qint32 &count, const QString &path, haz::LastError &lastError)
+bool readFactList(QList<FactEntry> &list, qint32 &count, const QString &path, haz::LastError &lastError,
+                  QString *problem)
 {
     haz::clsDataFile file;
-    if (!file.readData(path))
+    const bool read = file.readData(path);
+    if (problem)
+        *problem = listFileProblem(file, read, path, QStringLiteral("FaktText"));
+    if (!read)
         return false;
     try {
         const qint32 posts = file.numOfPostsRead();

@@ -21,7 +21,9 @@ struct FactEntry {
 // Fills `list` and `count` from the fact list file at `path` (fields FaktText and
 // Bookmark). An unreadable file leaves both as they were; a file without posts, or a
 // failure on the way, returns False with the failure recorded in `lastError`.
-bool readFactList(QList<FactEntry> &list, qint32 &count, const QString &path, haz::LastError &lastError);
+// `problem`, when given, gets why a file that is there gave no pages (empty when fine).
+bool readFactList(QList<FactEntry> &list, qint32 &count, const QString &path, haz::LastError &lastError,
+                  QString *problem = nullptr);
 
 // A title as the list shows it: trimmed, then cut or padded to 50 characters.
 QString fixedFactTitle(const QString &text);

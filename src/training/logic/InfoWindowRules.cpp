@@ -22,6 +22,15 @@ std::optional<QSize> infoWindowSizeWish(qint16 infoWidth, qint16 infoHeight, QSi
     return QSize(wishedTwips(infoWidth, screenTwips.width()), wishedTwips(infoHeight, screenTwips.height()));
 }
 
+QSize infoBrowserSize(QSize window, QSize browser)
+{
+    // A window squeezed to almost nothing keeps the page as it was, ready for when it grows.
+    constexpr qint64 SmallestTwips = 140;
+    const auto fits = [](int pixels) { return qint64(pixels) * haz::TwipsPerPixel > SmallestTwips; };
+    return QSize(fits(window.width()) ? window.width() : browser.width(),
+                 fits(window.height()) ? window.height() : browser.height());
+}
+
 QString infoWindowTitle(const QString &subjectLabel, const QString &heading)
 {
     return subjectLabel + QStringLiteral(" - ") + heading;

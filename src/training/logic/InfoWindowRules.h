@@ -20,6 +20,10 @@ inline constexpr int MaxInfoSizePixels = 2184;
 // the screen's size in that direction.
 std::optional<QSize> infoWindowSizeWish(qint16 infoWidth, qint16 infoHeight, QSize screenTwips);
 
+// The browser's size (pixels) for the window's inner size: it fills the window, except
+// in a direction in which the window is 140 twips or less, where it keeps its size.
+QSize infoBrowserSize(QSize window, QSize browser);
+
 // The window title of a subject question: subject label, " - ", heading.
 QString infoWindowTitle(const QString &subjectLabel, const QString &heading);
 

@@ -50,11 +50,13 @@ inline constexpr int TabCount = 11;
 struct FactListData {
     QList<FactEntry> list;
     qint32 count = 0;
+    QString problem; // the file's name and why it gave no list, when it is there
 };
 
 struct QuizListData {
     QList<QuizQuestion> list;
     qint32 count = 0;
+    QString problem;
 };
 
 struct SubjectProgress {

@@ -171,7 +171,13 @@ OpenResult openForLearnerDialog(const QString &userFile, const QString &template
 
 NameCheck checkLearnerName(const QString &typed, QString &name)
 {
-    name = haz::conv::trimBlanks(typed).toString();
+    // A no-break space or another space that looks like a blank counts as one, so that a
+    // name cannot differ from an existing learner's by what nobody can see.
+    QString blanks = typed;
+    for (QChar &c : blanks)
+        if (c.category() == QChar::Separator_Space)
+            c = u' ';
+    name = haz::conv::trimBlanks(blanks).toString();
     if (name.isEmpty())
         return NameCheck::Empty;
     for (const QChar c : name) {

@@ -59,7 +59,7 @@ QuizData subjectQuizData(ProgramState &state, int subject)
         throw haz::RuntimeError(haz::ErrSubscript);
     QuizListData &quiz = state.content.subjectQuizzes[subject];
     SubjectProgress &progress = state.learner.progress.subjects[subject];
-    return {quiz.list, quiz.count, progress.quizPos, progress.quizCorr};
+    return {quiz.list, quiz.count, progress.quizPos, progress.quizCorr, &quiz.problem};
 }
 
 FactData factData(ProgramState &state, const QString &prefix)

@@ -1,6 +1,7 @@
 #include "QuizList.h"
 
 #include "Conversions.h"
+#include "ListFileProblem.h"
 #include "RuntimeError.h"
 #include "clsDataFile.h"
 
@@ -23,20 +24,31 @@ qint16 sizeWish(const QString &text)
 
 } // namespace
 
-bool readQuizList(QList<QuizQuestion> &list, qint32 &count, const QString &path, haz::LastError &lastError)
+bool readQuizList(QList<QuizQuestion> &list, qint32 &count, const QString &path, haz::LastError &lastError,
+                  QString *problem)
 {
     haz::clsDataFile file;
-    if (!file.readData(path)) {
+    const bool read = file.readData(path);
+    if (problem)
+        *problem = listFileProblem(file, read, path, QStringLiteral("FrgHead"));
+    if (!read) {
         // Not a failure of this reader: an earlier one's record does not stay.
         lastError.record(QString(), 0);
         return false;
     }
+    // Where reading stands, for a value that does not convert.
+    qint32 post = 0;
+    QString lastField;
     try {
         count = file.numOfPostsRead();
         list = QList<QuizQuestion>(count + 1);
         for (qint32 i = 0; i < count; ++i) {
+            post = i;
             QuizQuestion &q = list[i];
-            const auto field = [&](const QString &name) { return file.getPostPosField(i, name); };
+            const auto field = [&](const QString &name) {
+                lastField = name;
+                return file.getPostPosField(i, name);
+            };
             q.FrgHead = field(QStringLiteral("FrgHead"));
             q.FrgText = field(QStringLiteral("FrgText"));
             q.FrgBild = field(QStringLiteral("FrgBild"));
@@ -52,6 +64,11 @@ bool readQuizList(QList<QuizQuestion> &list, qint32 &count, const QString &path,
         }
     } catch (const haz::RuntimeError &e) {
         lastError.record(e);
+        if (problem && problem->isEmpty())
+            *problem = QStringLiteral("question %1 has a %2 that will not do (%3); the questions from "
+                                      "there on are left empty")
+                           .arg(post + 1)
+                           .arg(lastField, e.description());
         return false;
     }
     lastError.record(QString(), 0);

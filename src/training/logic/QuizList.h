@@ -32,6 +32,8 @@ struct QuizQuestion {
 // An unreadable file leaves both as they were and clears `lastError`. A value that does not convert stops
 // the reading: the count keeps the number of posts, entries are filled up to the
 // field that failed, the failure goes to `lastError` and the result is False.
-bool readQuizList(QList<QuizQuestion> &list, qint32 &count, const QString &path, haz::LastError &lastError);
+// `problem`, when given, gets why a file that is there gave no questions (empty when fine).
+bool readQuizList(QList<QuizQuestion> &list, qint32 &count, const QString &path, haz::LastError &lastError,
+                  QString *problem = nullptr);
 
 } // namespace training

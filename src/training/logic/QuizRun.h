@@ -16,6 +16,8 @@ struct QuizData {
     qint32 &count;
     qint32 &position; // next question = number answered
     qint32 &correct;
+    // Why the list's file gave no questions; null or empty when it did.
+    const QString *problem = nullptr;
 };
 
 class QuizRun {
@@ -31,6 +33,8 @@ public:
     qint32 position() const { return m_data.position; }
     qint32 correct() const { return m_data.correct; }
     qint32 count() const { return m_data.count; }
+    // Why the list has no questions at all although its file is there; empty otherwise.
+    QString unreadable() const { return m_data.count == 0 && m_data.problem ? *m_data.problem : QString(); }
 
     // Checks the ticked alternatives against the current question, counts a right
     // answer and moves on. A finished run takes no answer: the result is "right"

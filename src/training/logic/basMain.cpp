@@ -115,9 +115,17 @@ const QStringList &quizListFiles()
     return files;
 }
 
-void loadContentLists(ProgramState &state)
+QStringList loadContentLists(ProgramState &state)
 {
+    QStringList problems;
     const auto path = [&](const QString &name) { return haz::platform::joinPath(state.paths.iniDir, name); };
+    // The file's name goes with the reason, so the text can be shown on its own.
+    const auto note = [&](QString &problem, const QString &name) {
+        if (problem.isEmpty())
+            return;
+        problem = QStringLiteral("ini/%1: %2").arg(name, problem);
+        problems << problem;
+    };
     // In the order of factListFiles and quizListFiles.
     FactListData *const factLists[] = {&state.content.subjectFacts[Ide], &state.content.subjectFacts[Haz],
                                        &state.content.subjectFacts[Phys], &state.content.takFacts,
@@ -126,10 +134,24 @@ void loadContentLists(ProgramState &state)
     QuizListData *const quizLists[] = {&state.content.subjectQuizzes[Ide], &state.content.subjectQuizzes[Haz],
                                        &state.content.subjectQuizzes[Phys], &state.content.subjectQuizzes[Prot],
                                        &state.content.subjectQuizzes[NBC]};
-    for (qsizetype i = 0; i < factListFiles().size(); ++i)
-        readFactList(factLists[i]->list, factLists[i]->count, path(factListFiles()[i]), state.lastError);
-    for (qsizetype i = 0; i < quizListFiles().size(); ++i)
-        readQuizList(quizLists[i]->list, quizLists[i]->count, path(quizListFiles()[i]), state.lastError);
+    for (qsizetype i = 0; i < factListFiles().size(); ++i) {
+        FactListData &data = *factLists[i];
+        readFactList(data.list, data.count, path(factListFiles()[i]), state.lastError, &data.problem);
+        note(data.problem, factListFiles()[i]);
+    }
+    for (qsizetype i = 0; i < quizListFiles().size(); ++i) {
+        QuizListData &data = *quizLists[i];
+        readQuizList(data.list, data.count, path(quizListFiles()[i]), state.lastError, &data.problem);
+        note(data.problem, quizListFiles()[i]);
+    }
+    return problems;
+}
+
+QString listProblemsText(const QStringList &problems)
+{
+    return QStringLiteral("These course files could not be read in full; what they could not give stays "
+                          "empty until they are mended. Nothing of your progress is changed.\n\n")
+           + problems.join(u'\n');
 }
 
 } // namespace training::basMain

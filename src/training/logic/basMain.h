@@ -53,7 +53,11 @@ const QStringList &factListFiles();
 const QStringList &quizListFiles();
 
 // Reads the seven fact lists and five quiz lists from the ini folder; a list whose
-// file cannot be read stays empty.
-void loadContentLists(ProgramState &state);
+// file cannot be read stays empty. Returns one line per file that is there but could
+// not be read in full: its name and what is wrong with it.
+QStringList loadContentLists(ProgramState &state);
+
+// The message that tells the author which list files could not be read, and why.
+QString listProblemsText(const QStringList &problems);
 
 } // namespace training::basMain

@@ -75,7 +75,6 @@ void TacticsUnit::resized()
     // filled anew when it ends.
     if (m_services.scenarios().isRunning())
         return;
-    m_tab->scenarioList->clear();
     fillScenarioList();
 }
 
@@ -87,12 +86,13 @@ constexpr int ScenarioNameRole = Qt::UserRole + 2;
 
 void TacticsUnit::fillScenarioList()
 {
+    // Cleared first: a table that can no longer be read leaves no stale scenarios to start.
+    QTreeWidget *list = m_tab->scenarioList;
+    list->clear();
     const auto items = launch::readScenarioList(m_state.paths.iniDir, m_state.paths.userFile,
                                                 m_state.learner.currentUser);
     if (!items)
         return;
-    QTreeWidget *list = m_tab->scenarioList;
-    list->clear();
     const QIcon inProgress = list->style()->standardIcon(QStyle::SP_MediaPause);
     const QIcon finished = list->style()->standardIcon(QStyle::SP_DialogApplyButton);
     for (const launch::ScenarioItem &item : *items) {

@@ -230,7 +230,11 @@ ReferenceTab::ReferenceTab(QWidget *parent) : QWidget(parent)
 QuestionRunTab::QuestionRunTab(bool isExam, QWidget *parent) : QWidget(parent)
 {
     const QString p = isExam ? QStringLiteral("exam") : QStringLiteral("excer");
-    option = place<QRadioButton>(this, p + QStringLiteral("Opt"), RunOptionRect);
+    // The run's answer frame holds its option button; the debug button reports its edge.
+    auto *answerFrame = place<QWidget>(this, isExam ? QStringLiteral("frmExamSvar") : QStringLiteral("frmSvar"),
+                                       RunOptionRect);
+    option = place<QRadioButton>(answerFrame, p + QStringLiteral("Opt"),
+                                 {0, 0, RunOptionRect.width, RunOptionRect.height});
     option->setText(isExam ? tr("Exam questions") : tr("Exercise questions"));
     quiz = new QuizPanel(p, isExam ? QStringLiteral("examQuizAnswBtn") : controlArrayName(QStringLiteral("QuizAnswBtn"), 7),
                          p + QStringLiteral("QuizRestartBtn"), this);

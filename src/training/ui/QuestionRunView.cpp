@@ -69,13 +69,15 @@ void QuestionRunView::fillScenario(const QuizQuestion &question)
         box->hide();
     quiz->heading->setTextFormat(Qt::PlainText);
     quiz->heading->setText(question.FrgHead);
-    setControlText(quiz->text, quizQuestionText(question.FrgText));
+    // A scenario question's text is shown as the list stores it.
+    setControlText(quiz->text, question.FrgText);
     quiz->text->show();
     quiz->answerButton->hide();
     quiz->infoLink->hide();
     quiz->restartButton->hide();
     m_tab->scenarioButton->show();
-    m_quiz.info.hideWebInfoBox();
+    // The info window is left as it is: matching it to the tab opens this question's
+    // page like any other's.
     quiz->picture->clearPicture();
     if (!question.FrgBild.trimmed().isEmpty())
         m_quiz.media.showMediaFileQuietly(quiz->picture->objectName(),
@@ -88,7 +90,9 @@ void QuestionRunView::fillOrdinary(const QuizQuestion &question)
     quiz->text->show();
     m_tab->scenarioButton->hide();
     quiz->restartButton->hide();
-    quiz->answerButton->setVisible(filloutQuiz(m_controls, question, m_quiz));
+    // Shown before filling and left shown if filling fails: the learner can still go on.
+    quiz->answerButton->show();
+    filloutQuiz(m_controls, question, m_quiz);
     m_gate->questionShown(question);
     if (question.InfoLink.isEmpty()) {
         m_quiz.info.hideWebInfoBox();
@@ -166,7 +170,7 @@ void QuestionRunView::infoLinkClick()
 bool QuestionRunView::infoLinkReady() const
 {
     const QuizQuestion *question = current();
-    return m_tab->option->isChecked() && kind() == QuestionKind::Ordinary && !question->InfoLink.isEmpty();
+    return m_tab->option->isChecked() && question && !question->InfoLink.isEmpty();
 }
 
 } // namespace training

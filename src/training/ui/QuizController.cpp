@@ -24,6 +24,13 @@ namespace training {
 
 namespace {
 
+QString unreadableQuizText(const QString &problem)
+{
+    return QStringLiteral("The questions of this quiz could not be read, so there is nothing to answer or "
+                          "start again. Your saved counts are kept.\n\n")
+           + problem;
+}
+
 void setShown(QWidget *w, bool shown)
 {
     if (w)
@@ -290,8 +297,12 @@ void QuizController::fillQuiz()
         setShown(box, false);
     if (m_controls.heading)
         m_controls.heading->clear();
-    setShown(restartButton, true);
-    setControlText(m_controls.text, m_services.env.quizTexts().excerAllDone);
+    // A list whose file gave no questions was never answered: it says what is wrong
+    // instead, and offers no restart that would wipe the learner's saved counts.
+    const QString problem = m_run.unreadable();
+    setShown(restartButton, problem.isEmpty());
+    setControlText(m_controls.text, problem.isEmpty() ? m_services.env.quizTexts().excerAllDone
+                                                      : unreadableQuizText(problem));
     setShown(answerButton, false);
     setShown(infoButton, false);
     m_services.info.hideWebInfoBox();
@@ -319,6 +330,10 @@ void QuizController::answer()
 
 void QuizController::restart()
 {
+    if (const QString problem = m_run.unreadable(); !problem.isEmpty()) {
+        m_services.env.messages().show(unreadableQuizText(problem), QString(), haz::MessageIcon::Warning);
+        return;
+    }
     m_run.restart();
     m_services.env.keepProgress();
     auto *quizOption = qobject_cast<QAbstractButton *>(find(m_member.quizOption()));

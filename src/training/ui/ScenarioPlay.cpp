@@ -104,11 +104,12 @@ void ScenarioPlay::releaseWindows()
     QApplication::restoreOverrideCursor();
     m_main.setWindowTitle(m_title);
     if (m_mode != 1) {
-        m_main.setWindowState(m_windowState & ~Qt::WindowMinimized);
-        if (!(m_windowState & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-            m_main.setGeometry(m_geometry);
+        // Back in the normal state, where and as large as it was before the run.
+        m_main.setWindowState(Qt::WindowNoState);
+        m_main.setGeometry(m_geometry);
     }
-    if (auto *tabs = m_main.findChild<QTabWidget *>(QStringLiteral("tabMain")); tabs && m_tab >= 0)
+    // Only the exercise comes back to the tab it was started from.
+    if (auto *tabs = m_main.findChild<QTabWidget *>(QStringLiteral("tabMain")); tabs && m_mode == 2 && m_tab >= 0)
         tabs->setCurrentIndex(m_tab);
     m_main.setEnabled(true);
     if (frmWebInfo *info = m_info.loadedWindow()) {

@@ -3,8 +3,9 @@
 // learner, this program takes no input and leaves the progress file alone, yet its
 // windows still repaint: they are disabled (the main window also minimised for the
 // exercise and the exam) and the run ends through a signal, never a blocking wait.
-// Once the scenario program has exited, the windows are put back as they were and
-// the caller gets the outcome.
+// Once the scenario program has exited, the windows are usable again (after the
+// exercise or the exam the main window is back in its normal state at its former
+// place and size, and the exercise back on its tab) and the caller gets the outcome.
 
 #include "ScenarioLaunch.h"
 

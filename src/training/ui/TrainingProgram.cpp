@@ -82,7 +82,8 @@ TrainingProgram::StartResult TrainingProgram::Main()
             messages.show(QStringLiteral("Fail"));
             return StartResult::Failed;
         }
-        basMain::loadContentLists(m_state);
+        if (const QStringList problems = basMain::loadContentLists(m_state); !problems.isEmpty())
+            messages.show(basMain::listProblemsText(problems), QString(), haz::MessageIcon::Warning);
         if (!haz::platform::checkDocumentsFolder(messages, QStringLiteral("Main")))
             return StartResult::Failed;
         if (!basMain::createShellObject(messages) || !basMain::createFileSystemObject(messages))

@@ -108,7 +108,7 @@ void frmWebInfo::fitBrowser()
     // The page fills the window, whatever its state; a minimised one has nothing to fit.
     if (windowState() & Qt::WindowMinimized)
         return;
-    m_web->setGeometry(rect());
+    m_web->resize(infoBrowserSize(size(), m_web->size()));
 }
 
 void frmWebInfo::keepOnScreen()
