@@ -2,7 +2,8 @@
 // encodings the programs read: "lang.ini" and "user.ini" at the top in Windows-1252,
 // every table file under "ini/" in UTF-16 with a byte-order mark, all with CR LF.
 // Everything else (pages, pictures) is copied as it is. Files are only rewritten
-// when their content changes.
+// when their content changes. The caption sets of other languages ("languages/<code>/",
+// laid out like the course itself) are encoded by a run of their own over the result.
 
 #include "TextCodec.h"
 
@@ -62,7 +63,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: encode_course <course source folder> <installation folder>\n");
         return 2;
     }
-    const QDir source(QString::fromLocal8Bit(argv[1]));
+    const QDir source(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
     const QDir target(QString::fromLocal8Bit(argv[2]));
     int failures = 0;
     QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
@@ -70,7 +71,8 @@ int main(int argc, char **argv)
         const QString path = it.next();
         const QString relative = source.relativeFilePath(path);
         if (relative == QLatin1String("CMakeLists.txt") || relative.endsWith(QLatin1String(".cpp"))
-            || relative.startsWith(QLatin1String("tools/")) || relative.endsWith(QLatin1String(".md")))
+            || relative.startsWith(QLatin1String("tools/")) || relative.startsWith(QLatin1String("languages/"))
+            || relative.endsWith(QLatin1String(".md")))
             continue;
         QFile in(path);
         if (!in.open(QIODevice::ReadOnly) || !writeIfChanged(target.filePath(relative), convert(in.readAll(), kindOf(relative)))) {

@@ -205,15 +205,18 @@ TEST(InstalledSmokeTest, InstallsPlaysOneRoomAndWritesOnlyItsFolderAndTheDocumen
 
     // What the run left: the learner's post with the scenario in progress beyond its
     // start, and the progress file hidden.
+    // The progress file is named by the installed course's language.
+    const QString language = QString::fromLatin1(haztest::readFile(prefix + "/lang.ini").left(2));
+    const QString progressName = language + "HazCourseUsers.ini";
     haz::clsDataFile progress;
     progress.setNonUniCodeMode(true);
-    ASSERT_TRUE(progress.readData(documents + "/enHazCourseUsers.ini"));
+    ASSERT_TRUE(progress.readData(documents + u'/' + progressName));
     EXPECT_EQ(field(progress, "UserName", "Smoke Learner", "CurrentScenario"), "1");
     haz::clsDataFile scenarios;
     ASSERT_TRUE(scenarios.readData(prefix + "/ini/scenario.ini"));
     const int startTime = field(scenarios, "sc_id", "1", "StartTid").toInt();
     EXPECT_GT(field(progress, "UserName", "Smoke Learner", "CurrentTime").toInt(), startTime);
-    EXPECT_TRUE(haztest::readFile(documents + "/.hidden").contains("enHazCourseUsers.ini"));
+    EXPECT_TRUE(haztest::readFile(documents + "/.hidden").contains(progressName.toLatin1()));
 }
 
 } // namespace
