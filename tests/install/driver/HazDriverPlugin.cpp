@@ -30,6 +30,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -38,6 +39,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -91,31 +93,33 @@ public:
 private:
     void tick()
     {
-        if (m_busy || m_next >= m_steps.size())
+        if (m_next >= m_steps.size())
             return;
-        // A step may open a modal window whose own loop keeps this timer going; the
-        // next step runs from there.
-        m_busy = true;
         const QString step = m_steps.at(m_next);
-        const bool done = perform(step);
-        m_busy = false;
-        if (done) {
-            std::fprintf(stderr, "hazdriver: %s: done: %s\n", qPrintable(QCoreApplication::applicationName()),
-                         qPrintable(step));
-            ++m_next;
-            m_deadline = QDeadlineTimer(m_stepTime);
-            if (m_next >= m_steps.size())
-                m_timer.stop();
-        } else if (m_deadline.hasExpired()) {
-            std::fprintf(stderr, "hazdriver: %s: step timed out: %s\n",
-                         qPrintable(QCoreApplication::applicationName()), qPrintable(step));
-            std::fflush(stderr);
-            std::_Exit(90);
+        std::function<void()> action = prepare(step);
+        if (!action) {
+            if (m_deadline.hasExpired()) {
+                std::fprintf(stderr, "hazdriver: %s: step timed out: %s\n",
+                             qPrintable(QCoreApplication::applicationName()), qPrintable(step));
+                std::fflush(stderr);
+                std::_Exit(90);
+            }
+            return;
         }
+        // The step counts as done before it acts, and acts from the event queue rather
+        // than inside this tick: an action that opens a modal window returns only when
+        // that window closes, and the window's own loop must run the next steps through
+        // this timer meanwhile (a timer does not fire again inside its own tick).
+        ++m_next;
+        m_deadline = QDeadlineTimer(m_stepTime);
+        if (m_next >= m_steps.size())
+            m_timer.stop();
+        std::fprintf(stderr, "hazdriver: %s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(step));
+        QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
     }
 
-    // Runs one step once it can be done; false while its control is not there yet.
-    bool perform(const QString &step)
+    // The action of a step once it can be done; empty while its control is not there yet.
+    std::function<void()> prepare(const QString &step)
     {
         const QString verb = step.section(u' ', 0, 0);
         const QString name = step.section(u' ', 1, 1);
@@ -126,66 +130,66 @@ private:
                 m_pause = QDeadlineTimer(name.toInt());
             }
             if (!m_pause.hasExpired())
-                return false;
+                return {};
             m_pauseStarted = false;
-            return true;
+            return [] {};
         }
         if (verb == QLatin1String("reply")) {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box || !box->isVisible())
-                return false;
+                return {};
             for (QAbstractButton *button : box->buttons())
-                if (button->text().remove(u'&') == name || box->standardButton(button) == standardButton(name)) {
-                    button->click();
-                    return true;
-                }
-            return false;
+                if (button->text().remove(u'&') == name || box->standardButton(button) == standardButton(name))
+                    return [button] { button->click(); };
+            return {};
         }
         QWidget *widget = nullptr;
         for (const QString &candidate : name.split(u'|'))
             if ((widget = shownWidget(candidate)))
                 break;
         if (!widget || !widget->isEnabled())
-            return false;
+            return {};
         // A modal window on screen takes every click meant for the windows under it.
         if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != widget->window())
-            return false;
+            return {};
         if (verb == QLatin1String("wait"))
-            return true;
+            return [] {};
         if (verb == QLatin1String("click")) {
             auto *button = qobject_cast<QAbstractButton *>(widget);
             if (!button)
-                return false;
-            QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-            return true;
+                return {};
+            // A check box or radio button answers only on its box and text, not on
+            // the whole width it is given; its own click is the same click.
+            if (qobject_cast<QPushButton *>(button))
+                return [button] { QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center()); };
+            return [button] { button->click(); };
         }
         if (verb == QLatin1String("set")) {
             if (auto *combo = qobject_cast<QComboBox *>(widget); combo && combo->isEditable())
-                combo->setEditText(rest);
-            else if (auto *edit = qobject_cast<QLineEdit *>(widget))
-                edit->setText(rest);
-            else
-                return false;
-            return true;
+                return [combo, rest] { combo->setEditText(rest); };
+            if (auto *edit = qobject_cast<QLineEdit *>(widget))
+                return [edit, rest] { edit->setText(rest); };
+            return {};
         }
         if (verb == QLatin1String("tab")) {
             auto *tabs = qobject_cast<QTabWidget *>(widget);
             if (!tabs)
-                return false;
+                return {};
             QTabBar *bar = tabs->tabBar();
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(rest.toInt()).center());
-            return true;
+            return [bar, index = rest.toInt()] {
+                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+            };
         }
         if (verb == QLatin1String("select"))
             return selectRow(widget, rest.toInt());
         if (verb == QLatin1String("shot")) {
-            QWidget *window = widget->window();
-            return window->grab().save(rest, "PNG");
+            return [widget, rest] {
+                if (!widget->window()->grab().save(rest, "PNG"))
+                    std::fprintf(stderr, "hazdriver: cannot write %s\n", qPrintable(rest));
+            };
         }
-        if (verb == QLatin1String("close")) {
-            widget->window()->close();
-            return true;
-        }
+        if (verb == QLatin1String("close"))
+            return [widget] { widget->window()->close(); };
         std::fprintf(stderr, "hazdriver: unknown step: %s\n", qPrintable(step));
         std::_Exit(91);
     }
@@ -203,26 +207,25 @@ private:
         return QMessageBox::NoButton;
     }
 
-    static bool selectRow(QWidget *widget, int row)
+    static std::function<void()> selectRow(QWidget *widget, int row)
     {
         if (auto *combo = qobject_cast<QComboBox *>(widget)) {
             if (row >= combo->count())
-                return false;
-            combo->setCurrentIndex(row);
-            return true;
+                return {};
+            return [combo, row] { combo->setCurrentIndex(row); };
         }
         auto *view = qobject_cast<QAbstractItemView *>(widget);
         if (!view || !view->model() || row >= view->model()->rowCount())
-            return false;
-        const QModelIndex index = view->model()->index(row, 0);
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-        return true;
+            return {};
+        return [view, row] {
+            const QModelIndex index = view->model()->index(row, 0);
+            view->scrollTo(index);
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+        };
     }
 
     QStringList m_steps;
     qsizetype m_next = 0;
-    bool m_busy = false;
     bool m_pauseStarted = false;
     int m_stepTime = 30000;
     QDeadlineTimer m_deadline;
