@@ -159,8 +159,7 @@ TEST(InstalledSmokeTest, InstallsPlaysOneRoomAndWritesOnlyItsFolderAndTheDocumen
                                "[Scenario]\n"
                                "click optSvar(1)|chkSvar(1)\n"
                                "click cmdSvara\n"
-                               "click cmdExit\n"
-                               "reply Yes\n");
+                               "click cmdExit\n");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("LD_LIBRARY_PATH");
     environment.insert("HOME", home);
