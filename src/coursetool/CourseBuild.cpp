@@ -28,7 +28,8 @@ Kind kindOf(const QString &relative)
 bool isBuildFile(const QString &relative)
 {
     return relative == QLatin1String("CMakeLists.txt") || relative.endsWith(QLatin1String(".cpp"))
-           || relative.startsWith(QLatin1String("tools/")) || relative.endsWith(QLatin1String(".md"));
+           || relative.startsWith(QLatin1String("tools/")) || relative.startsWith(QLatin1String("languages/"))
+           || relative.endsWith(QLatin1String(".md"));
 }
 
 QByteArray convert(const QByteArray &source, Kind kind)
@@ -57,7 +58,7 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes)
 
 QStringList buildCourse(const QString &sourceFolder, const QString &installFolder)
 {
-    const QDir source(sourceFolder);
+    const QDir source(QDir(sourceFolder).absolutePath());
     const QDir target(installFolder);
     if (!source.exists())
         return {sourceFolder};
