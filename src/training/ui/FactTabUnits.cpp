@@ -1,9 +1,11 @@
 #include "FactTabUnits.h"
 
 #include "MainTabs.h"
+#include "MessageService.h"
 #include "PageView.h"
 #include "Platform.h"
 #include "ProgramState.h"
+#include "RunHistory.h"
 #include "TabServices.h"
 #include "ScenarioLaunch.h"
 #include "basCaptions.h"
@@ -41,10 +43,11 @@ void IntroUnit::load()
 
 TacticsUnit::TacticsUnit(TacticsTab *tab, QWidget *root, TabServices &services)
     : m_tab(tab), m_services(services), m_state(services.state()),
-      m_facts(factView(root, QStringLiteral("tak"), services))
+      m_facts(factView(root, QStringLiteral("tak"), services)), m_review(tab)
 {
     QObject::connect(tab->scenarioList, &QTreeWidget::itemDoubleClicked, tab, [this] { startScenario(); });
     QObject::connect(tab->startButton, &QPushButton::clicked, tab, [this] { startScenario(); });
+    QObject::connect(tab->reviewButton, &QPushButton::clicked, tab, [this] { reviewLatestRun(); });
 }
 
 TacticsUnit::~TacticsUnit() = default;
@@ -92,8 +95,13 @@ void TacticsUnit::fillScenarioList()
     QTreeWidget *list = m_tab->scenarioList;
     list->clear();
     const QIcon inProgress = list->style()->standardIcon(QStyle::SP_MediaPause);
+    QString notice;
+    const QList<haz::runrecord::Run> runs =
+        history::learnerRuns(m_state.paths.userFile, m_state.learner.currentUser, &notice);
+    if (!notice.isEmpty())
+        m_state.messages.show(notice, QString(), haz::MessageIcon::Warning);
     for (const launch::ScenarioItem &item : *items) {
-        auto *row = new QTreeWidgetItem(list, {item.name});
+        auto *row = new QTreeWidgetItem(list, {item.name, history::figuresText(haz::runrecord::figures(runs, item.id))});
         row->setData(0, ScenarioIdRole, int(item.id));
         row->setData(0, ScenarioKeyRole, item.key);
         if (item.inProgress) {
@@ -127,6 +135,25 @@ void TacticsUnit::startScenario()
         continueRun = answer == frmScenarioStarted::Continue;
     }
     m_services.scenarios().play(1, id, continueRun, [this](launch::Outcome) { fillScenarioList(); });
+}
+
+void TacticsUnit::reviewLatestRun()
+{
+    QTreeWidgetItem *chosen = m_tab->scenarioList->currentItem();
+    if (!chosen || m_services.scenarios().isRunning())
+        return;
+    const auto id = qint16(chosen->data(0, ScenarioIdRole).toInt());
+    QString notice;
+    const auto latest = history::latestFinishedRun(
+        history::learnerRuns(m_state.paths.userFile, m_state.learner.currentUser, &notice), id);
+    if (!notice.isEmpty())
+        m_state.messages.show(notice, QString(), haz::MessageIcon::Warning);
+    if (!latest) {
+        m_state.messages.show(QStringLiteral("You have not finished this scenario yet, so there is no run to review."),
+                              QStringLiteral("Training - ") + chosen->text(0), haz::MessageIcon::Information);
+        return;
+    }
+    m_review.open(*latest, QStringLiteral("Training - ") + chosen->text(0) + QStringLiteral(" - Debrief"));
 }
 
 ReferenceUnit::ReferenceUnit(ReferenceTab *tab, QWidget *root, TabServices &services)
