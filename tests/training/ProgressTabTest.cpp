@@ -56,11 +56,12 @@ protected:
     // its OK, then `whileShown` runs with the diploma window up, which is closed after.
     void showDiploma(const QString &name, const QString &org, const std::function<void()> &whileShown)
     {
-        QTimer::singleShot(0, [=, this] {
+        // Tied to the main window, so that a step that never ran dies with the test.
+        QTimer::singleShot(0, main(), [=, this] {
             QDialog *dialog = program->persData();
             dialog->findChild<QLineEdit *>(QStringLiteral("txtPersDataName"))->setText(name);
             dialog->findChild<QLineEdit *>(QStringLiteral("txtPersDataOrg"))->setText(org);
-            QTimer::singleShot(0, [=, this] {
+            QTimer::singleShot(0, main(), [=, this] {
                 if (program->coursePrnt()->isVisible()) {
                     whileShown();
                     QTest::mouseClick(program->coursePrnt()->findChild<QPushButton *>("cmdCloseDiploma"),
