@@ -22,6 +22,15 @@ QString html(const QString &text)
     return escaped;
 }
 
+// A question's "\n" marks break it for the narrow question column of the scenario
+// window; on the page it flows in its cell.
+QString flowing(const QString &text)
+{
+    QString joined = text;
+    joined.replace(QStringLiteral("\\n"), QStringLiteral(" "));
+    return html(joined);
+}
+
 QString clockText(int minutes)
 {
     return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
@@ -88,13 +97,18 @@ QString scenarioPage(const Run &run)
     out += row(QStringLiteral("Penalty points"), QStringLiteral("%1 (best possible %2, worst %3)")
                                                     .arg(last.score).arg(last.best).arg(last.worst));
     out += row(QStringLiteral("Verdict"), v.text.toHtmlEscaped());
+    if (!v.costlyRooms.isEmpty()) {
+        const QString rooms = v.costlyRooms.size() == 1 ? QStringLiteral("room ") : QStringLiteral("rooms ");
+        out += row(QStringLiteral("Points lost in"), rooms + roomList(v.costlyRooms));
+    }
     out += row(QStringLiteral("Rooms tried again"),
                retried.isEmpty() ? QStringLiteral("none") : roomList(retried).toHtmlEscaped());
     out += QStringLiteral("</table>");
 
     out += QStringLiteral("<h2>The path, room by room</h2><table border=\"1\" cellspacing=\"0\">"
-                          "<tr><th>Room</th><th>Question</th><th>Chosen</th><th>What happened</th>"
-                          "<th>Feedback</th><th>Points</th></tr>");
+                          "<tr><th width=\"8%\">Room</th><th width=\"28%\">Question</th><th width=\"26%\">Chosen</th>"
+                          "<th width=\"14%\">What happened</th><th width=\"16%\">Feedback</th>"
+                          "<th width=\"8%\">Points</th></tr>");
     for (const Entry &e : run.entries) {
         const QString cls = e.step == Step::Stay     ? QStringLiteral(" class=\"stay\"")
                             : e.step == Step::Finish ? QStringLiteral(" class=\"finish\"")
@@ -102,7 +116,7 @@ QString scenarioPage(const Run &run)
         out += QStringLiteral("<tr%1><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td><td>%7</td></tr>")
                    .arg(cls)
                    .arg(e.room)
-                   .arg(html(e.question), chosenText(e), whatHappened(e), html(e.feedback))
+                   .arg(flowing(e.question), chosenText(e), whatHappened(e), html(e.feedback))
                    .arg(e.penalty > 0 ? QStringLiteral("+%1").arg(e.penalty) : QString());
     }
     out += QStringLiteral("</table></body></html>");

@@ -124,7 +124,7 @@ TEST_F(Debrief, ARunWithWrongAnswersAndABreakIsRecordedAnswerByAnswerAndDebriefe
     for (const char *text : {"Debrief: Test spill", "Anna", "tactics run 1", "0 h 47 min",
                                 "11 (best possible 0, worst 9)", "review rooms 1 and 2", "Rooms tried again\n1 and 2",
                                 "Too close!", "Went on to room 2", "3. Identify the substance", "1. Cordon off",
-                                "Finished the scenario", "What do you do first?\nChoose two"})
+                                "Finished the scenario", "What do you do first? Choose two", "Points lost in\nrooms 1 and 2"})
         EXPECT_TRUE(page.contains(QString::fromUtf8(text))) << text;
     EXPECT_EQ(page.count("Had to try again"), 2);
 
