@@ -127,9 +127,9 @@ QString examPage(const Run &run)
 {
     const Entry &e = run.last();
     QString out = QStringLiteral("<html><head><meta charset=\"utf-8\">") + Style + QStringLiteral("</head><body>");
-    out += QStringLiteral("<h1>Exam attempt %1</h1>").arg(run.number);
-    out += QStringLiteral("<p>%1 &mdash; %2</p>")
-               .arg(html(run.learner), e.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    out += QStringLiteral("<h1>Exam attempt of %1</h1>")
+               .arg(e.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    out += QStringLiteral("<p>%1</p>").arg(html(run.learner));
     out += QStringLiteral("<table>");
     out += row(QStringLiteral("Questions"), QString::number(e.questions));
     out += row(QStringLiteral("Right answers"), QString::number(e.right));

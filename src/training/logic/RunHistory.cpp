@@ -45,10 +45,11 @@ QList<Run> lastExamAttempts(const QList<Run> &runs, int most)
 QString attemptLabel(const Run &attempt)
 {
     const haz::runrecord::Entry &e = attempt.last();
-    return QStringLiteral("%1: %2 of %3 right")
-        .arg(e.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
+    // The score first: the box shows the start of the text.
+    return QStringLiteral("%1/%2 right, %3")
         .arg(e.right)
-        .arg(e.questions);
+        .arg(e.questions)
+        .arg(e.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
 
 void ExamAttempt::noteWrong(const QuizQuestion &question)

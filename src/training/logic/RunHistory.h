@@ -25,7 +25,7 @@ std::optional<haz::runrecord::Run> latestFinishedRun(const QList<haz::runrecord:
 
 // The exam attempts, newest first, at most `most`.
 QList<haz::runrecord::Run> lastExamAttempts(const QList<haz::runrecord::Run> &runs, int most);
-// "2026-03-02 09:00: 7 of 10 right".
+// "7/10 right, 2026-03-02 09:00".
 QString attemptLabel(const haz::runrecord::Run &attempt);
 
 // The exam of this program run, for its attempt in the record.

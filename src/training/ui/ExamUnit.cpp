@@ -11,6 +11,7 @@
 #include "frmExamTimeRanOut.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -157,6 +158,8 @@ void ExamUnit::showAttempts()
     box->clear();
     for (const haz::runrecord::Run &attempt : attempts)
         box->addItem(history::attemptLabel(attempt), attempt.number);
+    // The box is narrow; its list opens wide enough for whole labels.
+    box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 24);
     m_tab->reviewButton->setEnabled(!attempts.isEmpty());
 }
 

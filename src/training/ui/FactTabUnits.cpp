@@ -101,7 +101,16 @@ void TacticsUnit::fillScenarioList()
     if (!notice.isEmpty())
         m_state.messages.show(notice, QString(), haz::MessageIcon::Warning);
     for (const launch::ScenarioItem &item : *items) {
-        auto *row = new QTreeWidgetItem(list, {item.name, history::figuresText(haz::runrecord::figures(runs, item.id))});
+        const haz::runrecord::ScenarioFigures figures = haz::runrecord::figures(runs, item.id);
+        auto *row = new QTreeWidgetItem(list, {item.name});
+        if (figures.finished > 0) {
+            row->setText(1, QString::number(figures.finished));
+            row->setText(2, QString::number(figures.best));
+            row->setText(3, QString::number(figures.latest));
+        }
+        row->setToolTip(0, item.name);
+        for (int column = 1; column < 4; ++column)
+            row->setToolTip(column, history::figuresText(figures));
         row->setData(0, ScenarioIdRole, int(item.id));
         row->setData(0, ScenarioKeyRole, item.key);
         if (item.inProgress) {

@@ -203,14 +203,15 @@ TacticsTab::TacticsTab(QWidget *parent) : QWidget(parent)
     printButton = button(this, controlArrayName(QStringLiteral("FactCmdPrint"), 6), PrintRect, tr("Print"));
     factList = training::factList(this, QStringLiteral("takFactLst"), {120, 660, 3840, 3240});
     scenarioList = place<QTreeWidget>(this, QStringLiteral("takQuizLst"), {120, 4020, 3840, 3550});
-    // The second column holds the learner's finished runs of each scenario.
-    scenarioList->setColumnCount(2);
-    scenarioList->setHeaderLabels({QStringLiteral("Scenario"), tr("Finished")});
+    // Beside each name: the learner's finished runs of it, the best and the latest score.
+    scenarioList->setColumnCount(4);
+    scenarioList->setHeaderLabels({QStringLiteral("Scenario"), tr("Runs"), tr("Best"), tr("Latest")});
     scenarioList->setRootIsDecorated(false);
     scenarioList->header()->setSectionsClickable(false);
     scenarioList->header()->setStretchLastSection(false);
     scenarioList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    scenarioList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    for (int column = 1; column < 4; ++column)
+        scenarioList->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     factFrame = training::factFrame(this, QStringLiteral("tak"), &factWeb);
 }
 
