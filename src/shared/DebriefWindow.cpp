@@ -1,8 +1,10 @@
 #include "DebriefWindow.h"
 
+#include "MessageService.h"
 #include "PageView.h"
 #include "Platform.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -23,7 +25,8 @@ QString askForPdfPath(QWidget *parent, const QString &suggested)
 
 } // namespace
 
-DebriefWindow::DebriefWindow(QWidget *parent) : QDialog(parent), m_choosePdf(&askForPdfPath)
+DebriefWindow::DebriefWindow(MessageService &messages, QWidget *parent)
+    : QDialog(parent), m_messages(messages), m_choosePdf(&askForPdfPath)
 {
     setObjectName(QStringLiteral("frmDebrief"));
     setWindowTitle(QStringLiteral("Debrief"));
@@ -82,8 +85,10 @@ void DebriefWindow::saveAsPdf()
 {
     const QString suggested = platform::joinPath(platform::documentsFolder(), windowTitle() + QStringLiteral(".pdf"));
     const QString path = m_choosePdf(this, suggested);
-    if (!path.isEmpty())
-        savePdf(path);
+    if (!path.isEmpty() && !savePdf(path))
+        m_messages.show(QStringLiteral("The debrief could not be saved as %1. Choose a folder you may write in.")
+                            .arg(QDir::toNativeSeparators(path)),
+                        windowTitle(), MessageIcon::Warning);
 }
 
 } // namespace haz

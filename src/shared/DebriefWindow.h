@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace haz {
 
+class MessageService;
 class PageView;
 
 class DebriefWindow : public QDialog {
@@ -21,7 +22,8 @@ public:
     // Asks where to save the PDF; empty: not saved. Tests replace it.
     using PdfPathChooser = std::function<QString(QWidget *parent, const QString &suggested)>;
 
-    explicit DebriefWindow(QWidget *parent = nullptr);
+    // A PDF that cannot be written is told through `messages`.
+    explicit DebriefWindow(MessageService &messages, QWidget *parent = nullptr);
 
     // `heading` empty hides the heading line.
     void showPage(const QString &heading, const QString &html);
@@ -40,6 +42,7 @@ private:
     QPushButton *m_print = nullptr;
     QPushButton *m_pdf = nullptr;
     QPushButton *m_close = nullptr;
+    MessageService &m_messages;
     PdfPathChooser m_choosePdf;
 };
 

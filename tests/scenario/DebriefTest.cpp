@@ -135,6 +135,11 @@ TEST_F(Debrief, ARunWithWrongAnswersAndABreakIsRecordedAnswerByAnswerAndDebriefe
     });
     debrief->findChild<QPushButton *>("cmdDebriefPdf")->click();
     EXPECT_TRUE(haztest::readFile(pdf).startsWith("%PDF"));
+    const qsizetype before = messages.shown().size();
+    debrief->setPdfPathChooser([&](QWidget *, const QString &) { return env.documentsFolder() + "/no/such/x.pdf"; });
+    debrief->findChild<QPushButton *>("cmdDebriefPdf")->click();
+    ASSERT_EQ(messages.shown().size(), before + 1);
+    EXPECT_TRUE(messages.texts().last().contains("could not be saved"));
 
     EXPECT_FALSE(exitCode.has_value());
     debrief->findChild<QPushButton *>("cmdDebriefClose")->click();

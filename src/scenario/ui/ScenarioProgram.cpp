@@ -201,7 +201,7 @@ void ScenarioProgram::showDebrief(const QString &heading)
         m_info->hide();
     if (m_main)
         m_main->hide();
-    m_debrief = std::make_unique<haz::DebriefWindow>();
+    m_debrief = std::make_unique<haz::DebriefWindow>(m_messages);
     m_debrief->setWindowTitle(title() + QStringLiteral(" - Debrief"));
     if (m_main)
         m_debrief->setWindowIcon(m_main->windowIcon());

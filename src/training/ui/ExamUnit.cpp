@@ -23,7 +23,7 @@
 namespace training {
 
 ExamUnit::ExamUnit(QuestionRunTab *tab, QTabWidget *tabs, TabServices &services)
-    : m_tab(tab), m_tabs(tabs), m_services(services), m_state(services.state()), m_review(tab)
+    : m_tab(tab), m_tabs(tabs), m_services(services), m_state(services.state()), m_review(tab, services.state().messages)
 {
     connect(tab->reviewButton, &QPushButton::clicked, this, &ExamUnit::reviewAttempt);
     LearnerProgress &progress = m_state.learner.progress;

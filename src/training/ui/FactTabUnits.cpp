@@ -43,7 +43,7 @@ void IntroUnit::load()
 
 TacticsUnit::TacticsUnit(TacticsTab *tab, QWidget *root, TabServices &services)
     : m_tab(tab), m_services(services), m_state(services.state()),
-      m_facts(factView(root, QStringLiteral("tak"), services)), m_review(tab)
+      m_facts(factView(root, QStringLiteral("tak"), services)), m_review(tab, services.state().messages)
 {
     QObject::connect(tab->scenarioList, &QTreeWidget::itemDoubleClicked, tab, [this] { startScenario(); });
     QObject::connect(tab->startButton, &QPushButton::clicked, tab, [this] { startScenario(); });

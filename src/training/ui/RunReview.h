@@ -12,13 +12,14 @@ namespace training {
 
 class RunReview {
 public:
-    explicit RunReview(QWidget *owner) : m_owner(owner) {}
+    RunReview(QWidget *owner, haz::MessageService &messages) : m_owner(owner), m_messages(messages) {}
     // Shows `run` in the window (made on first use, owned by the owner's window).
     void open(const haz::runrecord::Run &run, const QString &title);
     haz::DebriefWindow *window() const { return m_window; }
 
 private:
     QWidget *m_owner;
+    haz::MessageService &m_messages;
     QPointer<haz::DebriefWindow> m_window;
 };
 
