@@ -168,3 +168,20 @@ TEST_F(Debrief, ADamagedRecordIsKeptAsideAndTheRunGoesOn)
     ASSERT_EQ(recordPosts().size(), 1);
     EXPECT_EQ(field("Anna", "CurrentRum"), "2");
 }
+
+TEST_F(Debrief, ARecordThatCannotBeWrittenIsToldAtEachAnswerAndTheDebriefStillShowsTheRun)
+{
+    ASSERT_TRUE(QDir().mkpath(recordPath())); // a folder where the record should be
+    start(" user=Anna,mode=1");
+    answer({"optSvar(2)"});
+    answer({"chkSvar(1)", "chkSvar(3)"});
+    answer({"optSvar(1)"});
+    ASSERT_EQ(messages.shown().size(), 4); // at start-up and at each answer
+    for (const haz::Message &m : messages.shown())
+        EXPECT_EQ(m.icon, haz::MessageIcon::Warning) << m.text.toStdString();
+    EXPECT_EQ(field("Anna", "CompletedScores"), "6"); // the progress file is not touched by it
+    ASSERT_NE(program->debriefWindow(), nullptr);
+    const QString page = program->debriefWindow()->page()->toPlainText();
+    EXPECT_TRUE(page.contains("Went on to room 3")) << page.toStdString();
+    EXPECT_TRUE(page.contains("Finished the scenario"));
+}

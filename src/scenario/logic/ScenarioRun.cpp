@@ -213,16 +213,18 @@ QString ScenarioRun::record(const RoomView &answered, const QString &answerStrin
     const haz::runrecord::Appended appended = haz::runrecord::append(m_recordPath, entry, entry.when);
     if (appended.written)
         m_runNumber = appended.run;
+    m_answered << entry;
     return appended.notice;
 }
 
 haz::runrecord::Run ScenarioRun::recordedRun() const
 {
     const QString user = GenericSubs::getCmdUser(m_arguments);
-    for (const haz::runrecord::Run &run : haz::runrecord::runsOf(haz::runrecord::read(m_recordPath).entries, user))
-        if (run.number == m_runNumber)
-            return run;
-    return haz::runrecord::Run{user, m_runNumber, {}};
+    if (m_runNumber > 0)
+        for (const haz::runrecord::Run &run : haz::runrecord::runsOf(haz::runrecord::read(m_recordPath).entries, user))
+            if (run.number == m_runNumber && run.entries.size() >= m_answered.size())
+                return run;
+    return haz::runrecord::Run{user, m_runNumber, m_answered};
 }
 
 std::optional<QString> ScenarioRun::exitQuestion() const

@@ -89,7 +89,8 @@ public:
     // notice for the learner when the record could not be written or was renewed.
     QString record(const RoomView &answered, const QString &answerString, const AnswerOutcome &outcome,
                    qint16 scoreBefore);
-    // The run so far, as the record holds it (empty when nothing was recorded).
+    // The run so far, as the record holds it; when the record could not take this
+    // run, the answers given since start-up, so that the debrief still has them.
     haz::runrecord::Run recordedRun() const;
     const QString &recordPath() const { return m_recordPath; }
     int runNumber() const { return m_runNumber; }
@@ -105,6 +106,7 @@ private:
     clsScenario m_scenario;
     QString m_recordPath;
     int m_runNumber = 0; // 0 until the run's first answer is recorded
+    QList<haz::runrecord::Entry> m_answered; // since start-up, recorded or not
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTimeUtc(); };
 };
 
