@@ -1,6 +1,7 @@
 // The run record: any text survives it, each learner keeps only the newest runs, and a
 // record that is not ours is kept aside rather than written into.
 #include "DebriefPage.h"
+#include "FileLock.h"
 #include "Platform.h"
 #include "RunRecord.h"
 #include "TestEnvironment.h"
@@ -143,6 +144,18 @@ TEST_F(RunRecord, AForeignOrDamagedRecordIsKeptAsideAndStartedAnew)
     EXPECT_FALSE(opened.notice.isEmpty());
     EXPECT_TRUE(opened.contents.entries.isEmpty());
     EXPECT_FALSE(read(path()).damaged);
+}
+
+TEST_F(RunRecord, AnEmptyLockFileLeftByAKilledWriterDoesNotBlockTheNextAnswer)
+{
+    // Killed between making its lock file and writing its process number into it.
+    QFile lock(haz::FileLock::lockPathFor(path()));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+    lock.close();
+    const Appended appended = append(path(), answer(QStringLiteral("Anna"), 0, 1), Noon);
+    EXPECT_TRUE(appended.written) << appended.notice.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(haz::FileLock::lockPathFor(path())));
 }
 
 TEST(DebriefVerdict, SaysBestGoodOrWhichRoomsToReview)
