@@ -1,8 +1,8 @@
 #include "FileLock.h"
 
-#include <QFileInfo>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QLockFile>
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // The scenario window played end to end offscreen, by the controls' object names.
+#include "DebriefWindow.h"
 #include "MessageService.h"
 #include "PageView.h"
 #include "PictureBox.h"
@@ -61,6 +62,16 @@ protected:
         click("cmdSvara");
     }
     QString question() const { return control<QLabel>("lblFragaNamn")->text(); }
+    // The run has ended: its debrief is up; closing it ends the program.
+    void closeDebrief()
+    {
+        ASSERT_NE(program->debriefWindow(), nullptr);
+        EXPECT_TRUE(program->debriefWindow()->isVisible());
+        EXPECT_FALSE(exitCode.has_value());
+        QPushButton *close = program->debriefWindow()->findChild<QPushButton *>("cmdDebriefClose");
+        ASSERT_NE(close, nullptr);
+        close->click();
+    }
 
     haz::ScriptedMessages messages;
     std::unique_ptr<ScenarioProgram> program;
@@ -112,7 +123,10 @@ TEST_F(Window, PlaysTheTacticsScenarioToItsEndSavingEveryAnswer)
     EXPECT_EQ(program->run().state().lastError.number, haz::ErrFileNotFound); // its scene picture is missing
 
     answer({"optSvar(1)"});
-    EXPECT_EQ(messages.texts().last(), program->run().caption("ScenarioCompleted"));
+    EXPECT_FALSE(program->mainWindow()->isVisible());
+    EXPECT_EQ(program->debriefWindow()->findChild<QLabel *>("lblDebrief")->text(),
+              program->run().caption("ScenarioCompleted"));
+    closeDebrief();
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(runFields("Anna", 1), QStringList({"-1", "-1", "-1", "-1"}));
     EXPECT_EQ(field("Anna", "CompletedScenarios"), "5");
@@ -133,6 +147,7 @@ TEST_F(Window, ExerciseAndExamRunsRaiseTheirPositionAndAskBeforeLeaving)
         answer({"chkSvar(3)", "chkSvar(1)"});
         EXPECT_EQ(runFields("Anna", mode)[1], "3");
         answer({"optSvar(1)"});
+        closeDebrief();
         EXPECT_EQ(exitCode, 0);
         EXPECT_EQ(runFields("Anna", mode), QStringList({"-1", "-1", "-1", "-1"}));
         const QString prefix = mode == 2 ? "excer" : "exam";

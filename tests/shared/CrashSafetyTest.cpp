@@ -4,9 +4,12 @@
 // be as the steps before left it, and the next process must leave no temporary file
 // of an earlier one behind. Two writers: one that updates fields and appends learners
 // through the table store, and one that plays scenario runs and records every answer
-// (four fields in one write) and every finished run the way the scenario program does.
+// (four fields in one write) and every finished run the way the scenario program does,
+// adding each answer to the run record too: after each kill that record reads whole,
+// holding every answer added before the kill and nothing of one that was cut.
 
 #include "ProgressLayout.h"
+#include "RunRecord.h"
 #include "TestEnvironment.h"
 #include "clsDataFile.h"
 
@@ -27,8 +30,10 @@ constexpr int Kills = 200;
 using Table = QList<QStringList>; // per post, the values of fields 1 .. n
 
 // One line of a worker: "A <name>" appends a learner, "U <post> <field> <value>"
-// writes one value, "W <post> <field>=<value> ..." writes several in one go.
+// writes one value, "W <post> <field>=<value> ..." writes several in one go, and
+// "R <answer>" adds an answer to the run record.
 struct Step {
+    QString recorded;
     QString added;
     int post = 0;
     QList<QPair<int, QString>> values;
@@ -38,6 +43,10 @@ Step parseStep(const QString &line)
 {
     const QStringList parts = line.split(u' ');
     Step step;
+    if (parts.value(0) == QLatin1String("R")) {
+        step.recorded = line.mid(2);
+        return step;
+    }
     if (parts.value(0) == QLatin1String("A")) {
         step.added = parts.value(1);
         return step;
@@ -122,11 +131,27 @@ QStringList readLines(QProcess &worker, QByteArray &pending, int wanted)
     }
 }
 
-// Starts `program` with `arguments` and a seed `Kills` times, lets it announce up to
-// `mostSteps` steps and kills it; checks the file against `model` after each kill.
-void killAgainAndAgain(const QString &program, const QStringList &arguments, const QString &path, Table &model,
-                       int mostSteps)
+// The run record's answers as the worker announces them.
+QStringList recordedAnswers(const QString &path, bool &whole)
 {
+    const haz::runrecord::Contents contents = haz::runrecord::read(path);
+    whole = !contents.damaged;
+    QStringList answers;
+    for (const haz::runrecord::Entry &e : contents.entries)
+        answers << QStringLiteral("%1|%2|%3|%4|%5").arg(e.learner).arg(e.room).arg(e.clock).arg(e.score)
+                       .arg(e.step == haz::runrecord::Step::Finish ? "finish"
+                            : e.step == haz::runrecord::Step::Stay ? "stay"
+                                                                   : "next");
+    return answers;
+}
+
+// Starts `program` with `arguments` and a seed `Kills` times, lets it announce up to
+// `mostSteps` steps and kills it; checks the file against `model` after each kill, and
+// the run record at `recordPath` (when given) against the answers announced.
+void killAgainAndAgain(const QString &program, const QStringList &arguments, const QString &path, Table &model,
+                       int mostSteps, const QString &recordPath = {})
+{
+    QStringList recordModel;
     const QString folder = QFileInfo(path).absolutePath();
     const QStringList fields = haz::progress::fieldNames();
     QRandomGenerator random(20240613);
@@ -154,8 +179,21 @@ void killAgainAndAgain(const QString &program, const QStringList &arguments, con
 
         lines.removeFirst();
         ASSERT_FALSE(lines.isEmpty());
-        for (qsizetype i = 0; i + 1 < lines.size(); ++i)
-            apply(model, parseStep(lines[i]), int(fields.size()));
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+            const Step step = parseStep(lines[i]);
+            apply(model, step, int(fields.size()));
+            if (!step.recorded.isEmpty())
+                recordModel << step.recorded;
+        }
+        if (!recordPath.isEmpty()) {
+            bool whole = false;
+            const QStringList onDisk = recordedAnswers(recordPath, whole);
+            ASSERT_TRUE(whole) << "run record unreadable after kill " << kill;
+            const QString last = parseStep(lines.last()).recorded;
+            if (!last.isEmpty() && onDisk == recordModel + QStringList{last})
+                recordModel << last;
+            ASSERT_EQ(onDisk, recordModel) << "run record lost or tore an answer after kill " << kill;
+        }
         Table withLast = model;
         apply(withLast, parseStep(lines.last()), int(fields.size()));
 
@@ -229,7 +267,9 @@ TEST(CrashSafety, KilledScenarioRunsKeepEachAnswerWholeAndOtherLearnersUntouched
     });
     const Table start = model;
     const QString path = QDir(env.documentsFolder()).filePath(QStringLiteral("enprogress.ini"));
-    killAgainAndAgain(QStringLiteral(HAZ_SCENARIO_WORKER), {env.installFolder()}, path, model, 3);
+    const QString record = haz::runrecord::pathBeside(path);
+    killAgainAndAgain(QStringLiteral(HAZ_SCENARIO_WORKER), {env.installFolder()}, path, model, 4, record);
     EXPECT_EQ(model.size(), Learners);
+    EXPECT_GT(haz::runrecord::read(record).entries.size(), Kills / 2);
     EXPECT_NE(model, start);
 }

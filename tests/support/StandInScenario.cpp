@@ -4,9 +4,11 @@
 // "finish" ends the scenario as the real program does (the four fields of the mode
 // back to "-1", the scenario and its score in front of the completed lists, the
 // question position raised), "interrupt" leaves it half way (room, time and score
-// written, the scenario kept). The progress file is HAZ_STANDIN_PROGRESS.
+// written, the scenario kept). The progress file is HAZ_STANDIN_PROGRESS. A finished
+// run also leaves its one answer in the run record beside it.
 
 #include "ProgressLayout.h"
+#include "RunRecord.h"
 #include "clsDataFile.h"
 
 #include <QCoreApplication>
@@ -65,6 +67,18 @@ int play(const QString &arguments)
         }
         for (const QString &field : {names.scenario, names.room, names.time, names.score})
             ok = write(field, QStringLiteral("-1")) && ok;
+        haz::runrecord::Entry last;
+        last.learner = user;
+        last.mode = mode;
+        last.scenarioId = qint16(scenario.toInt());
+        last.scenarioName = QStringLiteral("Stand-in scenario");
+        last.room = 4;
+        last.question = QStringLiteral("Last question");
+        last.action = QStringLiteral("finish");
+        last.step = haz::runrecord::Step::Finish;
+        last.score = qint16(score.toInt());
+        last.when = QDateTime::currentDateTimeUtc();
+        ok = haz::runrecord::append(haz::runrecord::pathBeside(userFile), last).written && ok;
     } else if (run == QLatin1String("interrupt")) {
         ok = write(names.room, QStringLiteral("4")) && write(names.time, QStringLiteral("615"))
              && write(names.score, QStringLiteral("30"));

@@ -6,6 +6,8 @@
 #include "TrainingProgramFixture.h"
 
 #include "Clock.h"
+#include "DebriefWindow.h"
+#include "PageView.h"
 #include "ProgressFile.h"
 #include "ScenarioLaunch.h"
 #include "TabServices.h"
@@ -15,6 +17,7 @@
 #include "frmScenarioStarted.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QTabBar>
 #include <QStyle>
@@ -159,13 +162,38 @@ TEST_F(ScenarioFlowTest, TacticsRunIsInterruptedContinuedFinishedAndCannotStartW
     EXPECT_EQ(field("CurrentScenario"), "-1");
     EXPECT_EQ(field("CompletedScenarios"), "2");
     EXPECT_TRUE(marked().isEmpty());
-    // The finished scenario shows its latest score; its full title is the tooltip.
+    // The finished scenario is marked; its full title is the tooltip.
     const QString name = list->topLevelItem(1)->toolTip(0);
     EXPECT_FALSE(name.isEmpty());
-    EXPECT_EQ(list->topLevelItem(1)->text(0), name + " (50 p)");
+    EXPECT_EQ(list->topLevelItem(1)->text(0), name);
     EXPECT_FALSE(list->topLevelItem(1)->icon(0).isNull());
     EXPECT_EQ(list->topLevelItem(0)->text(0), list->topLevelItem(0)->toolTip(0));
     EXPECT_TRUE(list->topLevelItem(0)->icon(0).isNull());
+
+    // The finished run is counted beside its scenario, and Review opens its debrief.
+    const auto figures = [list](int row) {
+        const QTreeWidgetItem *item = list->topLevelItem(row);
+        return QStringList{item->text(1), item->text(2), item->text(3)};
+    };
+    EXPECT_EQ(figures(1), QStringList({"1", "50", "50"}));
+    EXPECT_EQ(list->topLevelItem(1)->toolTip(1), "1 run, best 50, latest 50");
+    EXPECT_EQ(figures(0), QStringList({"", "", ""}));
+    list->setCurrentItem(list->topLevelItem(0));
+    messages.clear();
+    click("takCmdReview");
+    ASSERT_EQ(messages.shown().size(), 1); // nothing finished to review there
+    EXPECT_EQ(main()->findChild<haz::DebriefWindow *>(), nullptr);
+    list->setCurrentItem(list->topLevelItem(1));
+    click("takCmdReview");
+    auto *review = main()->findChild<haz::DebriefWindow *>("frmDebrief");
+    ASSERT_NE(review, nullptr);
+    EXPECT_TRUE(review->isVisible());
+    EXPECT_EQ(review->windowTitle(), "Training - " + list->topLevelItem(1)->text(0) + " - Debrief");
+    const QString page = review->page()->toPlainText();
+    EXPECT_TRUE(page.contains("Debrief: Stand-in scenario")) << page.toStdString();
+    EXPECT_TRUE(page.contains("Anna Berg")) << page.toStdString();
+    EXPECT_TRUE(page.contains("Finished the scenario"));
+    review->close();
 
     // No program: said so, and the fields written for it are put back.
     QFile::remove(launch::scenarioProgramPath(env.installFolder()));
@@ -245,6 +273,19 @@ TEST_F(ScenarioFlowTest, ExerciseAndTimedExamArePlayedToTheEndAndLeaveTheirResul
               QString(state->text("examAllDone")).replace("\\n", "\n"));
     EXPECT_FALSE(control("examQuizAnswBtn")->isVisible());
     EXPECT_EQ(recorded(), (QStringList{" user=Anna, mode=2", " user=Anna, mode=2", " user=Anna, mode=3"}));
+
+    // The finished exam is kept as an attempt; its debrief lists the question that
+    // ran out of time with its comment.
+    auto *attempts = control<QComboBox>("examCboAttempts");
+    ASSERT_EQ(attempts->count(), 1);
+    EXPECT_TRUE(attempts->itemText(0).startsWith("1/2 right, ")) << attempts->itemText(0).toStdString();
+    click("examCmdReview");
+    auto *review = main()->findChild<haz::DebriefWindow *>("frmDebrief");
+    ASSERT_NE(review, nullptr);
+    const QString page = review->page()->toPlainText();
+    EXPECT_TRUE(page.contains("Questions answered wrongly")) << page.toStdString();
+    EXPECT_TRUE(page.contains("Exam a.ini\nText of Exam a.ini\n-")) << page.toStdString();
+    review->close();
 
     // The hidden reset goes back to the first question of the same list.
     QTest::mouseRelease(control("examQuizLblDone"), Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);

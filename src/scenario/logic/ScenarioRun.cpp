@@ -98,7 +98,15 @@ StartView ScenarioRun::start()
     if (m_state.simMinutes == 0 && (!resumed || numbers[2] == -1))
         m_state.simMinutes = scenario.StartTid;
 
+    m_scenario = scenario;
+    // The record of this run: a resumed run goes on under its number.
+    m_recordPath = haz::runrecord::pathBeside(m_user.progressFilePath());
+    const haz::runrecord::Opened opened = haz::runrecord::openOrRenew(m_recordPath, m_now());
+    m_runNumber = numbers[1] == -1 ? 0
+                                   : haz::runrecord::unfinishedRun(opened.contents.entries, user, mode, m_state.scenarioId);
+
     StartView view;
+    view.recordNotice = opened.notice;
     view.title = texts.value(QStringLiteral("frmMain_caption")) + QStringLiteral(" - ") + scenario.Namn;
     view.logo = picturePath(m_files, scenario.Logo);
     view.temp = picturePath(m_files, scenario.Temp);
@@ -177,6 +185,8 @@ AnswerOutcome ScenarioRun::judge(const QString &answerString) const
                                           "\"%2\", and no \"*\" row gives one")
                                .arg(m_state.roomId).arg(answerString));
     AnswerOutcome outcome;
+    outcome.keyRow = row->Svar;
+    outcome.action = row->Action;
     if (row->Action == QLatin1String("finish")) {
         outcome.kind = AnswerOutcome::Kind::Finish;
         outcome.message = caption(QStringLiteral("ScenarioCompleted"));
@@ -197,6 +207,57 @@ AnswerOutcome ScenarioRun::judge(const QString &answerString) const
     }
     outcome.message = haz::conv::expandLineBreaks(outcome.message);
     return outcome;
+}
+
+QString ScenarioRun::record(const RoomView &answered, const QString &answerString, const AnswerOutcome &outcome,
+                           qint16 scoreBefore)
+{
+    using haz::runrecord::Entry;
+    Entry entry;
+    entry.learner = GenericSubs::getCmdUser(m_arguments);
+    entry.run = m_runNumber;
+    entry.mode = GenericSubs::getCmdMode(m_arguments);
+    entry.scenarioId = m_state.scenarioId;
+    entry.scenarioName = m_scenario.Namn;
+    entry.startTime = m_scenario.StartTid;
+    entry.best = m_scenario.PoangMin;
+    entry.worst = m_scenario.PoangMax;
+    entry.room = answered.question.RumID;
+    entry.question = answered.question.Fraga;
+    if (!answerString.isEmpty())
+        entry.chosen = answerString.split(u',');
+    for (const QString &number : std::as_const(entry.chosen)) {
+        QString text;
+        for (const clsSvarsAlt &alternative : answered.alternatives)
+            if (QString::number(alternative.SvarsAltID) == number)
+                text = alternative.Namn;
+        entry.chosenTexts << text;
+    }
+    entry.keyRow = outcome.keyRow;
+    entry.action = outcome.action;
+    entry.step = outcome.kind == AnswerOutcome::Kind::Finish      ? haz::runrecord::Step::Finish
+                 : outcome.kind == AnswerOutcome::Kind::StayInRoom ? haz::runrecord::Step::Stay
+                                                                   : haz::runrecord::Step::NextRoom;
+    entry.feedback = outcome.message;
+    entry.clock = m_state.simMinutes;
+    entry.score = m_state.score;
+    entry.penalty = haz::conv::narrowToInt16(qint32(m_state.score) - scoreBefore);
+    entry.when = m_now();
+    const haz::runrecord::Appended appended = haz::runrecord::append(m_recordPath, entry, entry.when);
+    if (appended.written)
+        m_runNumber = appended.run;
+    m_answered << entry;
+    return appended.notice;
+}
+
+haz::runrecord::Run ScenarioRun::recordedRun() const
+{
+    const QString user = GenericSubs::getCmdUser(m_arguments);
+    if (m_runNumber > 0)
+        for (const haz::runrecord::Run &run : haz::runrecord::runsOf(haz::runrecord::read(m_recordPath).entries, user))
+            if (run.number == m_runNumber && run.entries.size() >= m_answered.size())
+                return run;
+    return haz::runrecord::Run{user, m_runNumber, m_answered};
 }
 
 std::optional<QString> ScenarioRun::exitQuestion() const

@@ -4,15 +4,18 @@
 // room's key, moving on, the simulated clock and the score, and recording the run.
 // The window shows what this class works out and forwards the learner's actions.
 
+#include "RunRecord.h"
 #include "RunState.h"
 #include "ScenarioTables.h"
 #include "clsCaptions.h"
 #include "clsRaridoUser.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
 #include <memory>
+#include <functional>
 #include <optional>
 
 namespace haz {
@@ -32,6 +35,7 @@ struct StartView {
     QString title;
     QString logo, temp, vind; // full paths; empty when the scenario names none
     RoomView room;
+    QString recordNotice; // the run record had to be renewed; empty when it was fine
 };
 
 struct AnswerOutcome {
@@ -39,6 +43,8 @@ struct AnswerOutcome {
     Kind kind = Kind::MoveOn;
     QString message;    // shown before going on; empty for none
     qint16 targetRoom = 0;
+    QString keyRow;     // Svar of the key row that decided
+    QString action;     // its Action
 };
 
 class ScenarioRun {
@@ -84,6 +90,20 @@ public:
     // The confirmation to ask before leaving; nothing in mode 1.
     std::optional<QString> exitQuestion() const;
 
+    // Adds the answer just handled to the run record: `answered` is the room it was
+    // given in, `scoreBefore` the score before it; the clock and score are those the
+    // run has now. The first answer of a run gives the run its number. Returns a
+    // notice for the learner when the record could not be written or was renewed.
+    QString record(const RoomView &answered, const QString &answerString, const AnswerOutcome &outcome,
+                   qint16 scoreBefore);
+    // The run so far, as the record holds it; when the record could not take this
+    // run, the answers given since start-up, so that the debrief still has them.
+    haz::runrecord::Run recordedRun() const;
+    const QString &recordPath() const { return m_recordPath; }
+    int runNumber() const { return m_runNumber; }
+    // Where the wall-clock time of a recorded answer comes from.
+    void setWallClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+
 private:
     QString m_arguments;
     ScenarioFiles m_files;
@@ -91,6 +111,11 @@ private:
     RunState m_state;
     clsRaridoUser m_user;
     std::unique_ptr<haz::SessionLock> m_session;
+    clsScenario m_scenario;
+    QString m_recordPath;
+    int m_runNumber = 0; // 0 until the run's first answer is recorded
+    QList<haz::runrecord::Entry> m_answered; // since start-up, recorded or not
+    std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTimeUtc(); };
 };
 
 } // namespace scenario

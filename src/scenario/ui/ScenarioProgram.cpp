@@ -3,6 +3,8 @@
 #include "AccessKeysUi.h"
 
 #include "Conversions.h"
+#include "DebriefPage.h"
+#include "DebriefWindow.h"
 #include "GenericSubs.h"
 #include "MessageService.h"
 #include "PageView.h"
@@ -58,6 +60,8 @@ ScenarioProgram::StartResult ScenarioProgram::start()
     try {
         const StartView view = m_run.start();
         buildWindow(view);
+        if (!view.recordNotice.isEmpty())
+            m_messages.show(view.recordNotice, title(), haz::MessageIcon::Warning);
     } catch (const haz::RuntimeError &e) {
         m_info.reset();
         m_main.reset();
@@ -197,13 +201,16 @@ void ScenarioProgram::answer()
     if (m_ended || !m_main)
         return;
     AnswerOutcome outcome;
+    const RoomView answered = m_room;
+    const QString answerString = m_panel->answerString(m_room);
+    const qint16 scoreBefore = m_run.state().score;
     try {
-        outcome = m_run.judge(m_panel->answerString(m_room));
+        outcome = m_run.judge(answerString);
         if (outcome.kind == AnswerOutcome::Kind::Finish) {
             // Recorded before the learner is told it is saved.
             m_run.finish();
-            m_messages.show(outcome.message, title(), haz::MessageIcon::Information);
-            end(0);
+            recordAnswer(answered, answerString, outcome, scoreBefore);
+            showDebrief(outcome.message);
             return;
         }
     } catch (const haz::RuntimeError &e) {
@@ -229,7 +236,33 @@ void ScenarioProgram::answer()
         m_run.save();
     } catch (const haz::RuntimeError &e) {
         report(e);
+        return;
     }
+    recordAnswer(answered, answerString, outcome, scoreBefore);
+}
+
+void ScenarioProgram::recordAnswer(const RoomView &answered, const QString &answerString,
+                                   const AnswerOutcome &outcome, qint16 scoreBefore)
+{
+    const QString notice = m_run.record(answered, answerString, outcome, scoreBefore);
+    if (!notice.isEmpty())
+        m_messages.show(notice, title(), haz::MessageIcon::Warning);
+}
+
+void ScenarioProgram::showDebrief(const QString &heading)
+{
+    if (m_info)
+        m_info->hide();
+    if (m_main)
+        m_main->hide();
+    m_debrief = std::make_unique<haz::DebriefWindow>(m_messages);
+    m_debrief->setWindowTitle(title() + QStringLiteral(" - Debrief"));
+    if (m_main)
+        m_debrief->setWindowIcon(m_main->windowIcon());
+    m_debrief->setWindowFlag(Qt::WindowStaysOnTopHint);
+    m_debrief->showPage(haz::conv::expandLineBreaks(heading), haz::debrief::page(m_run.recordedRun()));
+    QObject::connect(m_debrief.get(), &QDialog::finished, m_debrief.get(), [this] { end(0); });
+    m_debrief->show();
 }
 
 void ScenarioProgram::leave()

@@ -12,6 +12,7 @@
 #include <memory>
 
 namespace haz {
+class DebriefWindow;
 class MessageService;
 class PictureBox;
 class RuntimeError;
@@ -51,6 +52,8 @@ public:
     QuestionPanel *questionPanel() const { return m_panel; }
     SceneArea *sceneArea() const { return m_scene; }
     const RoomView &room() const { return m_room; }
+    // Open from the end of the run until the learner closes it; then the program ends.
+    haz::DebriefWindow *debriefWindow() const { return m_debrief.get(); }
 
 private:
     void buildWindow(const StartView &view);
@@ -63,6 +66,9 @@ private:
     void report(const haz::RuntimeError &error);
     QString title() const;
     void end(int code);
+    void recordAnswer(const RoomView &answered, const QString &answerString, const AnswerOutcome &outcome,
+                      qint16 scoreBefore);
+    void showDebrief(const QString &heading);
 
     ScenarioRun m_run;
     haz::MessageService &m_messages;
@@ -70,6 +76,7 @@ private:
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmWebinfo> m_info;
     haz::InfoWindowPlace m_place;
+    std::unique_ptr<haz::DebriefWindow> m_debrief;
     QuestionPanel *m_panel = nullptr;
     SceneArea *m_scene = nullptr;
     RoomView m_room;

@@ -5,6 +5,7 @@
 #include "ExamLists.h"
 #include "FactList.h"
 #include "QuizList.h"
+#include "RunHistory.h"
 #include "RuntimeError.h"
 
 #include <QHash>
@@ -119,8 +120,10 @@ struct LearnerSession {
 };
 
 // The exam of this run: started by the first answer, locked for the rest of the run
-// once left or given up.
-struct ExamSession : ExamLock {};
+// once left or given up; its wrong answers go into its attempt in the run record.
+struct ExamSession : ExamLock {
+    history::ExamAttempt attempt;
+};
 
 // The program-wide state, split by purpose. `main` owns one; tests make a fresh one.
 class ProgramState {

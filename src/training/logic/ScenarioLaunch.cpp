@@ -226,13 +226,6 @@ std::optional<QString> latestScoreOf(const QString &scenarios, const QString &sc
     return scoreList.at(newest);
 }
 
-QString tacticsItemText(const ScenarioItem &item)
-{
-    if (!item.latestScore)
-        return item.name;
-    return item.name + QStringLiteral(" (") + *item.latestScore + QStringLiteral(" p)");
-}
-
 StartedButtons splitStartedButtons(const QString &caption)
 {
     const qsizetype comma = caption.indexOf(u',');

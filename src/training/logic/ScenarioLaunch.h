@@ -72,8 +72,6 @@ struct ScenarioItem {
     bool inProgress = false; // the learner's tactics run in progress is this one
     std::optional<QString> latestScore; // the score of the learner's latest finished run
 };
-// The text of an item in the list: its name, and the latest score of a finished one.
-QString tacticsItemText(const ScenarioItem &item);
 // The score that goes with the newest entry of `id` in a pair of completed lists
 // (newest first, "-1" when empty); nothing when the scenario was never finished.
 std::optional<QString> latestScoreOf(const QString &scenarios, const QString &scores, const QString &id);

@@ -6,10 +6,13 @@
 #include "ProgramState.h"
 #include "QuestionRunView.h"
 #include "QuizPlay.h"
+#include "RunHistory.h"
 #include "TabServices.h"
 #include "frmExamTimeRanOut.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -20,8 +23,9 @@
 namespace training {
 
 ExamUnit::ExamUnit(QuestionRunTab *tab, QTabWidget *tabs, TabServices &services)
-    : m_tab(tab), m_tabs(tabs), m_services(services), m_state(services.state())
+    : m_tab(tab), m_tabs(tabs), m_services(services), m_state(services.state()), m_review(tab, services.state().messages)
 {
+    connect(tab->reviewButton, &QPushButton::clicked, this, &ExamUnit::reviewAttempt);
     LearnerProgress &progress = m_state.learner.progress;
     m_view = std::make_unique<QuestionRunView>(tab, TabExam, m_state.content.exam, progress.examQuizPos,
                                                progress.examQuizCorr, QStringLiteral("curLblExam"), services);
@@ -64,6 +68,7 @@ void ExamUnit::leave()
 
 void ExamUnit::closing()
 {
+    m_state.exam.attempt.clear();
     abandonUnfinished();
 }
 
@@ -122,7 +127,11 @@ void ExamUnit::answer()
     m_state.exam.noteStarted();
     m_services.info().hideWebInfoBox();
     if (m_view->kind() == QuestionKind::Ordinary) {
-        m_view->count(m_view->checkAnswer(false));
+        const QuizQuestion *current = m_view->current();
+        const std::optional<QuizQuestion> question = current ? std::optional(*current) : std::nullopt;
+        const bool right = m_view->checkAnswer(false);
+        if (m_view->count(right).counted && !right && question)
+            m_state.exam.attempt.noteWrong(*question);
         m_view->showCounts();
         m_services.media().clearMediaControls();
         fill();
@@ -143,6 +152,45 @@ void ExamUnit::afterLastAnswer()
                                          m_state.learner.progress.examQuizCorr),
                           title, haz::MessageIcon::Information);
     m_tab->quiz->answerButton->hide();
+    recordAttempt();
+}
+
+void ExamUnit::recordAttempt()
+{
+    if (m_state.exam.attempt.recorded() || m_state.learner.currentUser.isEmpty())
+        return;
+    const LearnerProgress &progress = m_state.learner.progress;
+    const haz::runrecord::Entry entry = m_state.exam.attempt.entry(
+        m_state.learner.currentUser, m_state.content.exam.count, progress.examQuizCorr, QDateTime::currentDateTimeUtc());
+    const haz::runrecord::Appended appended =
+        haz::runrecord::append(haz::runrecord::pathBeside(m_state.paths.userFile), entry);
+    if (!appended.notice.isEmpty())
+        m_state.messages.show(appended.notice, QString(), haz::MessageIcon::Warning);
+    showAttempts();
+}
+
+void ExamUnit::showAttempts()
+{
+    QString notice;
+    const QList<haz::runrecord::Run> attempts = history::lastExamAttempts(
+        history::learnerRuns(m_state.paths.userFile, m_state.learner.currentUser, &notice), 5);
+    if (!notice.isEmpty())
+        m_state.messages.show(notice, QString(), haz::MessageIcon::Warning);
+    QComboBox *box = m_tab->attempts;
+    box->clear();
+    for (const haz::runrecord::Run &attempt : attempts)
+        box->addItem(history::attemptLabel(attempt), attempt.number);
+    // The box is narrow; its list opens wide enough for whole labels.
+    box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 24);
+    m_tab->reviewButton->setEnabled(!attempts.isEmpty());
+}
+
+void ExamUnit::reviewAttempt()
+{
+    const int number = m_tab->attempts->currentData().toInt();
+    for (const haz::runrecord::Run &run : history::learnerRuns(m_state.paths.userFile, m_state.learner.currentUser))
+        if (run.isExam() && run.number == number)
+            m_review.open(run, m_tab->attempts->currentText());
 }
 
 void ExamUnit::restart()
@@ -157,6 +205,7 @@ void ExamUnit::restart()
     progress.examQuizPos = 0;
     progress.examQuizCorr = 0;
     m_services.environment().keepProgress();
+    m_state.exam.attempt.clear();
     if (m_tab->option->isChecked())
         optionClick();
     else
@@ -219,6 +268,7 @@ bool ExamUnit::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() == Qt::RightButton && (mouse->modifiers() & both) == both) {
             m_state.learner.progress.examQuizPos = 0;
             m_state.learner.progress.examQuizCorr = 0;
+            m_state.exam.attempt.clear();
             if (m_tab->option->isChecked())
                 optionClick();
             else

@@ -5,6 +5,7 @@
 #include "PageView.h"
 #include "Platform.h"
 #include "ProgramState.h"
+#include "RunHistory.h"
 #include "TabServices.h"
 #include "ScenarioLaunch.h"
 #include "basCaptions.h"
@@ -42,10 +43,11 @@ void IntroUnit::load()
 
 TacticsUnit::TacticsUnit(TacticsTab *tab, QWidget *root, TabServices &services)
     : m_tab(tab), m_services(services), m_state(services.state()),
-      m_facts(factView(root, QStringLiteral("tak"), services))
+      m_facts(factView(root, QStringLiteral("tak"), services)), m_review(tab, services.state().messages)
 {
     QObject::connect(tab->scenarioList, &QTreeWidget::itemDoubleClicked, tab, [this] { startScenario(); });
     QObject::connect(tab->startButton, &QPushButton::clicked, tab, [this] { startScenario(); });
+    QObject::connect(tab->reviewButton, &QPushButton::clicked, tab, [this] { reviewLatestRun(); });
 }
 
 TacticsUnit::~TacticsUnit() = default;
@@ -95,11 +97,27 @@ void TacticsUnit::fillScenarioList()
         return;
     const QIcon inProgress = list->style()->standardIcon(QStyle::SP_MediaPause);
     const QIcon finished = list->style()->standardIcon(QStyle::SP_DialogApplyButton);
+    QString notice;
+    const QList<haz::runrecord::Run> runs =
+        history::learnerRuns(m_state.paths.userFile, m_state.learner.currentUser, &notice);
+    if (!notice.isEmpty())
+        m_state.messages.show(notice, QString(), haz::MessageIcon::Warning);
     for (const launch::ScenarioItem &item : *items) {
-        auto *row = new QTreeWidgetItem(list, {launch::tacticsItemText(item)});
+        const haz::runrecord::ScenarioFigures figures = haz::runrecord::figures(runs, item.id);
+        auto *row = new QTreeWidgetItem(list, {item.name});
+        if (figures.finished > 0) {
+            row->setText(1, QString::number(figures.finished));
+            row->setText(2, QString::number(figures.best));
+            row->setText(3, QString::number(figures.latest));
+            for (int column = 1; column < 4; ++column)
+                row->setToolTip(column, history::figuresText(figures));
+        } else if (item.latestScore) {
+            // Finished before runs were recorded: the progress file still knows the latest.
+            row->setText(3, *item.latestScore);
+        }
         // The list is narrow: the full title is always at hand.
         row->setToolTip(0, item.name);
-        if (item.latestScore)
+        if (figures.finished > 0 || item.latestScore)
             row->setIcon(0, finished);
         row->setData(0, ScenarioIdRole, int(item.id));
         row->setData(0, ScenarioKeyRole, item.key);
@@ -153,6 +171,25 @@ bool TacticsUnit::mayEndUnfinishedRun(qint16 id, const QString &name)
     return m_state.messages.show(launch::unfinishedRunQuestion(unfinished, name), QStringLiteral("Training - ") + name,
                                  haz::MessageIcon::Question, haz::MessageButtons::YesNo)
            == haz::MessageAnswer::Yes;
+}
+
+void TacticsUnit::reviewLatestRun()
+{
+    QTreeWidgetItem *chosen = m_tab->scenarioList->currentItem();
+    if (!chosen || m_services.scenarios().isRunning())
+        return;
+    const auto id = qint16(chosen->data(0, ScenarioIdRole).toInt());
+    QString notice;
+    const auto latest = history::latestFinishedRun(
+        history::learnerRuns(m_state.paths.userFile, m_state.learner.currentUser, &notice), id);
+    if (!notice.isEmpty())
+        m_state.messages.show(notice, QString(), haz::MessageIcon::Warning);
+    if (!latest) {
+        m_state.messages.show(QStringLiteral("You have not finished this scenario yet, so there is no run to review."),
+                              QStringLiteral("Training - ") + chosen->text(0), haz::MessageIcon::Information);
+        return;
+    }
+    m_review.open(*latest, QStringLiteral("Training - ") + chosen->text(0) + QStringLiteral(" - Debrief"));
 }
 
 ReferenceUnit::ReferenceUnit(ReferenceTab *tab, QWidget *root, TabServices &services)

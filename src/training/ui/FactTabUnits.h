@@ -2,6 +2,7 @@
 // The units of the introduction, tactics and reference tabs.
 
 #include "FactController.h"
+#include "RunReview.h"
 #include "TabUnit.h"
 
 #include <memory>
@@ -38,8 +39,12 @@ public:
     void resized() override;
     FactController &facts() { return *m_facts; }
 
-    // The scenarios of the course, the learner's interrupted one marked and chosen.
+    // The scenarios of the course, the learner's interrupted one marked and chosen,
+    // each with the learner's finished runs of it.
     void fillScenarioList();
+    // The Review button: the debrief of the latest finished run of the chosen scenario.
+    void reviewLatestRun();
+    RunReview &review() { return m_review; }
     // A double-click on the list or the start button: plays the chosen scenario,
     // asking first whether an interrupted run of it goes on or starts again.
     void startScenario();
@@ -53,6 +58,7 @@ private:
     TabServices &m_services;
     ProgramState &m_state;
     std::unique_ptr<FactController> m_facts;
+    RunReview m_review;
 };
 
 // Tab 7: reference pages.

@@ -10,6 +10,7 @@
 #include "TwipGeometry.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -207,13 +208,19 @@ TacticsTab::TacticsTab(QWidget *parent) : QWidget(parent)
     heading = training::heading(this, QStringLiteral("takLbl"), HeadingRect);
     optionFrame = frame(this, QStringLiteral("takFormOpt"), OptionFrameRect);
     startButton = button(optionFrame, QStringLiteral("takFactCmdStart"), {150, 75, 2700, 390}, tr("Start scenario"));
+    reviewButton = button(optionFrame, QStringLiteral("takCmdReview"), {2910, 75, 900, 390}, tr("Review"));
     printButton = button(this, controlArrayName(QStringLiteral("FactCmdPrint"), 6), PrintRect, tr("Print"));
     factList = training::factList(this, QStringLiteral("takFactLst"), {120, 660, 3840, 3240});
     scenarioList = place<QTreeWidget>(this, QStringLiteral("takQuizLst"), {120, 4020, 3840, 3550});
-    scenarioList->setColumnCount(1);
-    scenarioList->setHeaderLabels({QStringLiteral("Scenario")});
+    // Beside each name: the learner's finished runs of it, the best and the latest score.
+    scenarioList->setColumnCount(4);
+    scenarioList->setHeaderLabels({QStringLiteral("Scenario"), tr("Runs"), tr("Best"), tr("Latest")});
     scenarioList->setRootIsDecorated(false);
     scenarioList->header()->setSectionsClickable(false);
+    scenarioList->header()->setStretchLastSection(false);
+    scenarioList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < 4; ++column)
+        scenarioList->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     factFrame = training::factFrame(this, QStringLiteral("tak"), &factWeb);
 }
 
@@ -242,8 +249,12 @@ QuestionRunTab::QuestionRunTab(bool isExam, QWidget *parent) : QWidget(parent)
     scenarioButton = button(quiz, p + QStringLiteral("QuizAnswBtnScenario"), {LeftColumn, AnswerTop, 2700, 390},
                             tr("Play the scenario"));
     scenarioButton->hide();
-    if (isExam)
+    if (isExam) {
         clock = makeClock(this, QStringLiteral("examQuizClock"), {4080, 30, 5400, 540});
+        attempts = place<QComboBox>(this, QStringLiteral("examCboAttempts"), {9540, 120, 1500, 360});
+        attempts->setToolTip(tr("Your last exam attempts"));
+        reviewButton = button(this, QStringLiteral("examCmdReview"), {11070, 105, 630, 390}, tr("Review"));
+    }
 }
 
 ProgressTab::ProgressTab(QWidget *parent) : QWidget(parent)

@@ -15,6 +15,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -99,6 +100,7 @@ public:
     QPushButton *startButton = nullptr;
     QListWidget *factList = nullptr;
     QTreeWidget *scenarioList = nullptr;
+    QPushButton *reviewButton = nullptr; // the latest finished run of the chosen scenario
     QGroupBox *factFrame = nullptr;
     haz::PageView *factWeb = nullptr;
     QPushButton *printButton = nullptr;
@@ -126,6 +128,8 @@ public:
     QuizPanel *quiz = nullptr;
     QPushButton *scenarioButton = nullptr;
     Clock *clock = nullptr; // exam only
+    QComboBox *attempts = nullptr;       // exam only: the last attempts, newest first
+    QPushButton *reviewButton = nullptr; // exam only: the debrief of the chosen attempt
 };
 
 // Tab 10: where the learner stands.

@@ -4,6 +4,7 @@
 // scenario program. The exam adds a time limit per question, no feedback, and a lock
 // once it is started and left.
 
+#include "RunReview.h"
 #include "TabUnit.h"
 
 #include <QObject>
@@ -81,6 +82,13 @@ public:
     void playScenario();
     // The clock's Finished: Next or give the exam up.
     void timeRanOut();
+    // The last attempts in the run record, newest first, in the attempts box.
+    void showAttempts();
+    // examCmdReview click: the debrief of the attempt chosen in the box.
+    void reviewAttempt();
+    RunReview &review() { return m_review; }
+
+    void load() override { showAttempts(); }
 
 protected:
     // Shift+Ctrl and a right-button release over examQuizLblDone: back to the start
@@ -92,6 +100,7 @@ private:
 
 private:
     void afterLastAnswer();
+    void recordAttempt();
     void giveUp();
 
     QuestionRunTab *m_tab;
@@ -99,6 +108,7 @@ private:
     TabServices &m_services;
     ProgramState &m_state;
     std::unique_ptr<QuestionRunView> m_view;
+    RunReview m_review;
 };
 
 } // namespace training

@@ -6,7 +6,8 @@
 // Each run is a random learner of the progress file in a random mode, started from
 // the argument string the course program sends. Before each write it prints one line:
 // "S" once the first run has started, then "W <post> <field>=<value> ..." with the
-// positions (from 0) of the fields the write changes and their new values.
+// positions (from 0) of the fields the write changes and their new values, and, before
+// each answer goes into the run record, "R <learner>|<room>|<clock>|<score>|<step>".
 
 #include "Platform.h"
 #include "ProgressLayout.h"
@@ -44,6 +45,21 @@ void announce(qint32 post, const QList<QPair<QString, QString>> &changes)
 QString number(qint64 value)
 {
     return QString::number(value);
+}
+
+// Announces the answer given in `answered`, then adds it to the run record.
+void record(ScenarioRun &run, const QString &learner, const scenario::RoomView &answered, const QString &answer,
+            const AnswerOutcome &outcome, qint16 scoreBefore)
+{
+    const scenario::RunState &s = run.state();
+    const QString step = outcome.kind == AnswerOutcome::Kind::Finish       ? QStringLiteral("finish")
+                         : outcome.kind == AnswerOutcome::Kind::StayInRoom ? QStringLiteral("stay")
+                                                                           : QStringLiteral("next");
+    announceLine(QStringLiteral("R %1|%2|%3|%4|%5").arg(learner).arg(answered.question.RumID).arg(s.simMinutes)
+                     .arg(s.score).arg(step));
+    const QString notice = run.record(answered, answer, outcome, scoreBefore);
+    if (!notice.isEmpty())
+        throw haz::RuntimeError(haz::ErrPathFileAccess, notice);
 }
 
 // What recording the finished run writes, worked out from the post as it stands.
@@ -103,24 +119,29 @@ void prepare(const QString &path, qint32 post, const QString &scenarioField)
             prepare(path, *post, f.scenario);
         }
         ScenarioRun run(training::launch::scenarioCommand(install, learner, mode).arguments, install);
-        run.start();
+        scenario::RoomView room = run.start().room;
         if (!started)
             announceLine(QStringLiteral("S"));
         started = true;
         const qint32 post = *run.state().userPostNr;
         for (;;) {
-            const AnswerOutcome outcome = run.judge(number(1 + random.bounded(3)));
+            const QString answer = number(1 + random.bounded(3));
+            const qint16 scoreBefore = run.state().score;
+            const AnswerOutcome outcome = run.judge(answer);
             if (outcome.kind == AnswerOutcome::Kind::Finish) {
                 announce(post, finishChanges(run, mode));
                 run.finish();
+                record(run, learner, room, answer, outcome, scoreBefore);
                 prepare(path, post, f.scenario);
                 break;
             }
-            run.moveTo(outcome.targetRoom);
+            const scenario::RoomView answered = room;
+            room = run.moveTo(outcome.targetRoom);
             const scenario::RunState &s = run.state();
             announce(post, {{f.scenario, number(s.scenarioId)}, {f.room, number(s.roomId)},
                             {f.time, number(s.simMinutes)}, {f.score, number(s.score)}});
             run.save();
+            record(run, learner, answered, answer, outcome, scoreBefore);
             if (random.bounded(4) == 0)
                 break; // the learner leaves; the next run resumes
         }
