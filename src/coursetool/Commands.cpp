@@ -127,7 +127,11 @@ int report(const QStringList &args, QTextStream &out, QTextStream &err)
             (inRecords ? records : files) << args[i];
         }
     }
-    if (files.isEmpty() || (args.contains(QStringLiteral("--runs")) && records.isEmpty()))
+    if (args.contains(QStringLiteral("--runs")) && records.isEmpty()) {
+        err << "coursetool: --runs names no run record\n";
+        return 2;
+    }
+    if (files.isEmpty())
         return usage(err);
     ClassReport merged = mergeProgressFiles(files);
     if (!records.isEmpty())
