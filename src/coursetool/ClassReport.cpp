@@ -240,13 +240,18 @@ void mergeRunRecords(ClassReport &report, const QStringList &records)
                                                                        : QStringLiteral("could not be read as a run record"));
             continue;
         }
+        // Each learner's entries apart first: a record holds many learners.
         QStringList names;
-        for (const haz::runrecord::Entry &entry : contents.entries)
-            if (!names.contains(entry.learner))
+        QHash<QString, QList<haz::runrecord::Entry>> entriesOf;
+        for (const haz::runrecord::Entry &entry : contents.entries) {
+            QList<haz::runrecord::Entry> &own = entriesOf[entry.learner];
+            if (own.isEmpty())
                 names << entry.learner;
+            own << entry;
+        }
         for (const QString &name : names) {
             QList<Found> &runs = found[haz::conv::trimBlanks(name).toString()];
-            for (haz::runrecord::Run &run : haz::runrecord::runsOf(contents.entries, name)) {
+            for (haz::runrecord::Run &run : haz::runrecord::runsOf(entriesOf.value(name), name)) {
                 // A copy of a record (or one continued from a copy) holds the same runs again.
                 if (std::none_of(runs.begin(), runs.end(), [&](const Found &f) { return f.run.entries == run.entries; }))
                     runs.append({info.filePath(), std::move(run)});
@@ -254,26 +259,28 @@ void mergeRunRecords(ClassReport &report, const QStringList &records)
         }
     }
 
+    QHash<QString, qsizetype> index;
+    for (qsizetype i = 0; i < report.learners.size(); ++i)
+        index.insert(report.learners[i].name, i);
     for (auto it = found.cbegin(); it != found.cend(); ++it) {
         if (it.key().isEmpty())
             continue;
-        auto learner = std::find_if(report.learners.begin(), report.learners.end(),
-                                    [&](const LearnerResult &l) { return l.name == it.key(); });
         QStringList in;
         for (const Found &f : *it)
             if (!in.contains(f.record))
                 in << f.record;
-        if (learner == report.learners.end()) {
+        if (!index.contains(it.key())) {
             LearnerResult only;
             only.name = it.key();
             only.subjects.resize(subjectColumns().size());
+            index.insert(it.key(), report.learners.size());
             report.learners.append(std::move(only));
-            learner = report.learners.end() - 1;
             report.notes << QStringLiteral("%1 is in %2 but in no progress file given").arg(it.key(), in.join(QStringLiteral(", ")));
         } else if (in.size() > 1) {
             report.notes << QStringLiteral("%1 has runs in %2; the runs of all of them count")
                                 .arg(it.key(), in.join(QStringLiteral(", ")));
         }
+        LearnerResult *learner = &report.learners[index.value(it.key())];
         learner->fromRecord = true;
         learner->scenarios.clear();
         learner->examAttempts.clear();
