@@ -3,6 +3,7 @@
 #include "Conversions.h"
 #include "ProgressLayout.h"
 #include "QuizList.h"
+#include "RunRecord.h"
 #include "RuntimeError.h"
 #include "ScenarioTables.h"
 #include "basMain.h"
@@ -54,7 +55,42 @@ QList<std::pair<RunMode, qint16>> ClassReport::scenarioColumns() const
     return columns;
 }
 
+qsizetype ClassReport::mostExamAttempts() const
+{
+    qsizetype most = 0;
+    for (const LearnerResult &learner : learners)
+        most = std::max(most, learner.examAttempts.size());
+    return most;
+}
+
 namespace {
+
+// A file named twice (or through a link) is still one machine's file.
+QList<QFileInfo> distinctFiles(const QStringList &files)
+{
+    QList<QFileInfo> infos;
+    QStringList canonical;
+    for (const QString &file : files) {
+        const QFileInfo info(file);
+        const QString real = info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
+        if (!canonical.contains(real)) {
+            canonical << real;
+            infos << info;
+        }
+    }
+    return infos;
+}
+
+void sortByName(QList<LearnerResult> &learners)
+{
+    std::sort(learners.begin(), learners.end(),
+              [](const LearnerResult &a, const LearnerResult &b) { return a.name < b.name; });
+}
+
+RunMode runMode(int mode)
+{
+    return mode == 2 ? RunMode::Exercise : mode == 3 ? RunMode::Exam : RunMode::Tactics;
+}
 
 // Training's rule for a number field: "-1" (no value yet) and anything that is not a
 // number count as 0.
@@ -147,17 +183,7 @@ ClassReport mergeProgressFiles(const QStringList &files)
 {
     ClassReport report;
     // Oldest first, so that a later file's values replace an earlier one's.
-    QList<QFileInfo> infos;
-    QStringList canonical;
-    for (const QString &file : files) {
-        const QFileInfo info(file);
-        // A file named twice (or through a link) is still one machine's file.
-        const QString real = info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
-        if (!canonical.contains(real)) {
-            canonical << real;
-            infos << info;
-        }
-    }
+    QList<QFileInfo> infos = distinctFiles(files);
     std::stable_sort(infos.begin(), infos.end(),
                      [](const QFileInfo &a, const QFileInfo &b) { return a.lastModified() < b.lastModified(); });
     QHash<QString, qsizetype> index;
@@ -194,9 +220,90 @@ ClassReport mergeProgressFiles(const QStringList &files)
                             .arg(learner.name, in.join(QStringLiteral(", ")), last,
                                  learner.changed.toString(Qt::ISODate));
     }
-    std::sort(report.learners.begin(), report.learners.end(),
-              [](const LearnerResult &a, const LearnerResult &b) { return a.name < b.name; });
+    sortByName(report.learners);
     return report;
+}
+
+void mergeRunRecords(ClassReport &report, const QStringList &records)
+{
+    report.withRecords = true;
+    struct Found {
+        QString record;
+        haz::runrecord::Run run;
+    };
+    QMap<QString, QList<Found>> found; // by learner, in the order the records were given
+    for (const QFileInfo &info : distinctFiles(records)) {
+        const haz::runrecord::Contents contents = haz::runrecord::read(info.filePath());
+        if (contents.missing || contents.damaged) {
+            report.notes << QStringLiteral("%1 %2; it is left out")
+                                .arg(info.filePath(), contents.missing ? QStringLiteral("does not exist")
+                                                                       : QStringLiteral("could not be read as a run record"));
+            continue;
+        }
+        // Each learner's entries apart first: a record holds many learners.
+        QStringList names;
+        QHash<QString, QList<haz::runrecord::Entry>> entriesOf;
+        for (const haz::runrecord::Entry &entry : contents.entries) {
+            QList<haz::runrecord::Entry> &own = entriesOf[entry.learner];
+            if (own.isEmpty())
+                names << entry.learner;
+            own << entry;
+        }
+        for (const QString &name : names) {
+            QList<Found> &runs = found[haz::conv::trimBlanks(name).toString()];
+            for (haz::runrecord::Run &run : haz::runrecord::runsOf(entriesOf.value(name), name)) {
+                // A copy of a record (or one continued from a copy) holds the same runs again.
+                if (std::none_of(runs.begin(), runs.end(), [&](const Found &f) { return f.run.entries == run.entries; }))
+                    runs.append({info.filePath(), std::move(run)});
+            }
+        }
+    }
+
+    QHash<QString, qsizetype> index;
+    for (qsizetype i = 0; i < report.learners.size(); ++i)
+        index.insert(report.learners[i].name, i);
+    for (auto it = found.cbegin(); it != found.cend(); ++it) {
+        if (it.key().isEmpty())
+            continue;
+        QStringList in;
+        for (const Found &f : *it)
+            if (!in.contains(f.record))
+                in << f.record;
+        if (!index.contains(it.key())) {
+            LearnerResult only;
+            only.name = it.key();
+            only.subjects.resize(subjectColumns().size());
+            index.insert(it.key(), report.learners.size());
+            report.learners.append(std::move(only));
+            report.notes << QStringLiteral("%1 is in %2 but in no progress file given").arg(it.key(), in.join(QStringLiteral(", ")));
+        } else if (in.size() > 1) {
+            report.notes << QStringLiteral("%1 has runs in %2; the runs of all of them count")
+                                .arg(it.key(), in.join(QStringLiteral(", ")));
+        }
+        LearnerResult *learner = &report.learners[index.value(it.key())];
+        learner->fromRecord = true;
+        learner->scenarios.clear();
+        learner->examAttempts.clear();
+
+        // Finished runs in the order they ended, whichever machine they were played on.
+        QList<const haz::runrecord::Run *> finished;
+        for (const Found &f : *it)
+            if (f.run.finished())
+                finished << &f.run;
+        std::stable_sort(finished.begin(), finished.end(),
+                         [](const auto *a, const auto *b) { return a->last().when < b->last().when; });
+        for (const haz::runrecord::Run *run : finished) {
+            const haz::runrecord::Entry &last = run->last();
+            if (run->isExam()) {
+                learner->examAttempts.append({last.when.toUTC(), last.questions, last.right});
+                continue;
+            }
+            ScenarioRuns &runs = learner->scenarios[{runMode(last.mode), last.scenarioId}];
+            runs.scores.prepend(last.score);
+            runs.finished.prepend(last.when.toUTC());
+        }
+    }
+    sortByName(report.learners);
 }
 
 } // namespace coursetool

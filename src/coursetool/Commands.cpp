@@ -21,7 +21,7 @@ const char *const Usage =
     "  coursetool graph INSTALLATION_FOLDER SCENARIO_ID [--svg FILE]\n"
     "  coursetool build SOURCE_FOLDER INSTALLATION_FOLDER\n"
     "  coursetool report PROGRESS_FILE... [--course INSTALLATION_FOLDER] [--csv FILE] [--html FILE]\n"
-    "                    [--xapi FILE] [--home URL]\n";
+    "                    [--xapi FILE] [--home URL] [--runs RUN_RECORD...]\n";
 
 // Where activity ids lie when no --home is given: a reserved example address.
 const char *const DefaultHome = "https://course.example/hazcourse";
@@ -109,23 +109,33 @@ bool writeFile(const QString &path, const QByteArray &bytes, QTextStream &err)
 
 int report(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    QStringList files;
+    QStringList files, records;
+    bool inRecords = false; // after --runs, names are run records up to the next option
     QHash<QString, QString> options;
     const QStringList valued{QStringLiteral("--course"), QStringLiteral("--csv"), QStringLiteral("--html"),
                              QStringLiteral("--xapi"), QStringLiteral("--home")};
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (valued.contains(args[i]) && i + 1 < args.size()) {
             options.insert(args[i], args[i + 1]);
+            inRecords = false;
             ++i;
-        }
-        else if (args[i].startsWith(QLatin1String("--")))
+        } else if (args[i] == QLatin1String("--runs")) {
+            inRecords = true;
+        } else if (args[i].startsWith(QLatin1String("--"))) {
             return usage(err);
-        else
-            files << args[i];
+        } else {
+            (inRecords ? records : files) << args[i];
+        }
+    }
+    if (args.contains(QStringLiteral("--runs")) && records.isEmpty()) {
+        err << "coursetool: --runs names no run record\n";
+        return 2;
     }
     if (files.isEmpty())
         return usage(err);
     ClassReport merged = mergeProgressFiles(files);
+    if (!records.isEmpty())
+        mergeRunRecords(merged, records);
     if (options.contains(QStringLiteral("--course")))
         merged.course = readCourseFacts(options.value(QStringLiteral("--course")));
     for (const QString &note : merged.notes)

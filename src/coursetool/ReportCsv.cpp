@@ -35,6 +35,15 @@ QString toCsv(const ClassReport &report)
         const QString title = scenarioTitle(mode, id);
         header << title + QStringLiteral(" runs") << title + QStringLiteral(" best") << title + QStringLiteral(" latest");
     }
+    const qsizetype attempts = report.mostExamAttempts();
+    if (report.withRecords) {
+        header << QStringLiteral("scenario runs from") << QStringLiteral("exam attempts");
+        for (qsizetype a = 1; a <= attempts; ++a) {
+            const QString title = QStringLiteral("exam attempt %1").arg(a);
+            header << title + QStringLiteral(" date") << title + QStringLiteral(" questions")
+                   << title + QStringLiteral(" right");
+        }
+    }
     header << QStringLiteral("from file") << QStringLiteral("file changed");
 
     QString csv = header.join(u',') + QLatin1String("\r\n");
@@ -54,6 +63,19 @@ QString toCsv(const ClassReport &report)
             else
                 row << QString::number(runs->scores.size()) << QString::number(runs->best())
                     << QString::number(runs->latest());
+        }
+        if (report.withRecords) {
+            row << (learner.fromRecord ? QStringLiteral("run record") : QStringLiteral("progress file"))
+                << QString::number(learner.examAttempts.size());
+            for (qsizetype a = 0; a < attempts; ++a) {
+                if (a < learner.examAttempts.size()) {
+                    const ExamAttempt &attempt = learner.examAttempts[a];
+                    row << attempt.when.toString(Qt::ISODate) << QString::number(attempt.questions)
+                        << QString::number(attempt.right);
+                } else {
+                    row << QString() << QString() << QString();
+                }
+            }
         }
         row << csvField(learner.file) << learner.changed.toString(Qt::ISODate);
         csv += row.join(u',') + QLatin1String("\r\n");

@@ -50,6 +50,9 @@ QString toHtml(const ClassReport &report)
     html += QStringLiteral("<p>%1 learners. Scenario scores: the best run is the lowest score, as the progress tab rates "
                            "it.</p>\n")
                 .arg(report.learners.size());
+    if (report.withRecords)
+        html += QStringLiteral("<p>For a learner found in a run record, the scenario runs and exam attempts are the "
+                               "record's (times in UTC); for the others, the progress file's.</p>\n");
     if (!report.notes.isEmpty()) {
         html += QStringLiteral("<h2>Notes</h2>\n<ul>\n");
         for (const QString &note : report.notes)
@@ -64,6 +67,8 @@ QString toHtml(const ClassReport &report)
     html += QStringLiteral("<th>Exercise<br>correct / answered</th><th>Exam<br>correct / answered</th>");
     for (const auto &[mode, id] : columns)
         html += QStringLiteral("<th>%1<br>best / latest (runs)</th>").arg(esc(scenarioHeading(report, mode, id)));
+    if (report.withRecords)
+        html += QStringLiteral("<th>Scenario runs<br>from</th><th>Exam attempts<br>right / questions</th>");
     html += QStringLiteral("</tr>\n");
     const auto counts = [](const Counts &c) { return QStringLiteral("<td>%1 / %2</td>").arg(c.correct).arg(c.answered); };
     for (const LearnerResult &learner : report.learners) {
@@ -76,6 +81,17 @@ QString toHtml(const ClassReport &report)
             html += runs == learner.scenarios.end()
                         ? QStringLiteral("<td></td>")
                         : QStringLiteral("<td>%1 / %2 (%3)</td>").arg(runs->best()).arg(runs->latest()).arg(runs->scores.size());
+        }
+        if (report.withRecords) {
+            QStringList attempts;
+            for (const ExamAttempt &attempt : learner.examAttempts)
+                attempts << QStringLiteral("%1: %2 / %3")
+                                .arg(attempt.when.toString(QStringLiteral("yyyy-MM-dd HH:mm")))
+                                .arg(attempt.right)
+                                .arg(attempt.questions);
+            html += QStringLiteral("<td>%1</td><td>%2</td>")
+                        .arg(learner.fromRecord ? QStringLiteral("run record") : QStringLiteral("progress file"),
+                             attempts.join(QStringLiteral("<br>")));
         }
         html += QStringLiteral("</tr>\n");
     }

@@ -47,8 +47,9 @@ class StatementWriter {
 public:
     StatementWriter(QString home) : m_home(home.endsWith(u'/') ? home.chopped(1) : std::move(home)) {}
 
+    // `when`: the time of the result where it is known; else the progress file's change.
     void add(const LearnerResult &learner, const QString &verbId, const QJsonObject &object, const QJsonObject &result,
-             const QString &parent, int run)
+             const QString &parent, int run, const QDateTime &when = {})
     {
         QJsonObject statement{
             {QStringLiteral("actor"),
@@ -59,7 +60,7 @@ public:
             {QStringLiteral("verb"), verb(verbId)},
             {QStringLiteral("object"), object},
             {QStringLiteral("result"), result},
-            {QStringLiteral("timestamp"), learner.changed.toUTC().toString(Qt::ISODateWithMs)},
+            {QStringLiteral("timestamp"), (when.isValid() ? when : learner.changed).toUTC().toString(Qt::ISODateWithMs)},
         };
         if (!parent.isEmpty())
             statement.insert(QStringLiteral("context"),
@@ -104,10 +105,19 @@ QByteArray toXapi(const ClassReport &report, const QString &homePage)
             for (qsizetype run = 0; run < scores.size(); ++run)
                 out.add(learner, Completed, object,
                         {{QStringLiteral("score"), score(scores[run], range)}, {QStringLiteral("completion"), true}},
-                        out.id(modeName(mode)), int(scores.size() - run));
+                        out.id(modeName(mode)), int(scores.size() - run), it->finished.value(run));
         }
-        if (learner.exam.answered > 0)
-            out.add(learner, Attempted, activity(out.id(QStringLiteral("exam")), QStringLiteral("Exam"), course),
+        const QJsonObject exam = activity(out.id(QStringLiteral("exam")), QStringLiteral("Exam"), course);
+        for (qsizetype a = 0; a < learner.examAttempts.size(); ++a) {
+            const ExamAttempt &attempt = learner.examAttempts[a];
+            out.add(learner, Attempted, exam,
+                    {{QStringLiteral("score"), score(attempt.right, std::pair{0, attempt.questions})}}, {}, int(a + 1),
+                    attempt.when);
+        }
+        // The progress file keeps only the latest exam's counts: one attempt, when no
+        // record tells more.
+        if (!learner.fromRecord && learner.exam.answered > 0)
+            out.add(learner, Attempted, exam,
                     {{QStringLiteral("score"), score(learner.exam.correct, std::pair{0, learner.exam.answered})}},
                     {}, 1);
         if (!report.course)

@@ -5,6 +5,7 @@
 #include "CourseBuild.h"
 #include "ProgressLayout.h"
 #include "ReportWriters.h"
+#include "RunRecord.h"
 #include "SmallCourse.h"
 #include "clsDataFile.h"
 
@@ -46,6 +47,22 @@ QString progressFile(const QString &folder, const QString &name, const QList<std
 
 const QDateTime Monday(QDate(2026, 3, 2), QTime(9, 0), Qt::UTC);
 const QDateTime Tuesday(QDate(2026, 3, 3), QTime(9, 0), Qt::UTC);
+
+// Runs the statements through the xAPI validator; its first line of output.
+QString validateXapi(const QByteArray &json, const QString &folder)
+{
+    const QString path = QDir(folder).filePath("statements.json");
+    QFile out(path);
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(json);
+    out.close();
+    QProcess node;
+    node.start("node", {HAZ_XAPI_VALIDATOR, path});
+    EXPECT_TRUE(node.waitForFinished(60000)) << "node did not run (scripts/install-deps installs it)";
+    EXPECT_EQ(node.exitCode(), 0) << node.readAllStandardError().constData();
+    QFile::remove(path);
+    return QString::fromUtf8(node.readAllStandardOutput()).section(u'\n', 0, 0);
+}
 
 struct ClassFiles {
     QTemporaryDir dir;
@@ -165,14 +182,109 @@ TEST(ClassReport, XapiStatementsAreValidAndOnePerResult)
     EXPECT_EQ(first["object"].toObject()["definition"].toObject()["name"].toObject()["en-US"].toString(), "Spill");
     EXPECT_EQ(first["timestamp"].toString(), "2026-03-03T09:00:00.000Z");
 
-    const QString path = install.filePath("statements.json");
-    QFile out(path);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(json);
-    out.close();
-    QProcess node;
-    node.start("node", {HAZ_XAPI_VALIDATOR, path});
-    ASSERT_TRUE(node.waitForFinished(60000)) << "node did not run (scripts/install-deps installs it)";
-    EXPECT_EQ(node.exitCode(), 0) << node.readAllStandardError().constData() << node.readAllStandardOutput().constData();
-    EXPECT_TRUE(node.readAllStandardOutput().startsWith("7 statements, 0 problems"));
+    EXPECT_EQ(validateXapi(json, install.path()), "7 statements, 0 problems");
+}
+
+namespace {
+
+// One scenario run written the way Scenario writes it: an answer that stays, then the
+// finishing one, a minute apart; its number in the record.
+int recordRun(const QString &record, const QString &learner, int mode, qint16 scenario, qint16 score,
+              const QDateTime &start, bool finish = true)
+{
+    haz::runrecord::Entry answer;
+    answer.learner = learner;
+    answer.mode = mode;
+    answer.scenarioId = scenario;
+    answer.room = 10;
+    answer.step = haz::runrecord::Step::Stay;
+    answer.score = 3;
+    answer.when = start;
+    const haz::runrecord::Appended first = haz::runrecord::append(record, answer, start);
+    EXPECT_TRUE(first.written) << qPrintable(first.notice);
+    if (finish) {
+        answer.run = first.run;
+        answer.step = haz::runrecord::Step::Finish;
+        answer.score = score;
+        answer.when = start.addSecs(60);
+        EXPECT_TRUE(haz::runrecord::append(record, answer, answer.when).written);
+    }
+    return first.run;
+}
+
+void recordExam(const QString &record, const QString &learner, int questions, int right, const QDateTime &when)
+{
+    haz::runrecord::Entry attempt;
+    attempt.kind = haz::runrecord::Entry::Kind::ExamAttempt;
+    attempt.learner = learner;
+    attempt.questions = questions;
+    attempt.right = right;
+    attempt.wrongQuestions = QStringList(questions - right, "Which placard?");
+    attempt.wrongComments = QStringList(questions - right, "Look again.");
+    attempt.when = when;
+    EXPECT_TRUE(haz::runrecord::append(record, attempt, when).written);
+}
+
+} // namespace
+
+// Records of two machines merged into the class: Anna's runs and attempts come from the
+// records (both machines', in the order they ended), Bo, in no record, keeps the
+// progress file's lists, and Cy, only in a record, joins the class.
+TEST(ClassReport, RunRecordsGiveRunsAndExamAttemptsWithTheirTimes)
+{
+    ClassFiles files;
+    const QString pc1 = haz::runrecord::pathBeside(files.older), pc2 = haz::runrecord::pathBeside(files.newer);
+    const QDateTime day = Tuesday.addDays(1);
+    recordRun(pc2, "Anna", 1, 1, 5, day);
+    recordExam(pc2, "Anna", 4, 3, day.addSecs(3600));
+    recordRun(pc1, "Anna", 1, 1, 9, day.addSecs(7200)); // the latest, on the other machine
+    recordRun(pc2, "Anna", 1, 2, 0, day.addSecs(9000), false); // never finished: no run
+    recordExam(pc2, "Anna", 4, 4, day.addSecs(10800));
+    recordRun(pc1, "Cy", 2, 1, 14, day);
+    const QString foreign = files.dir.filePath("foreignRuns.ini");
+    QFile(files.older).copy(foreign); // a progress file given as a record
+
+    coursetool::ClassReport report = coursetool::mergeProgressFiles({files.older, files.newer});
+    coursetool::mergeRunRecords(report, {pc2, pc1, pc2, foreign}); // a record named twice counts once
+    ASSERT_EQ(report.learners.size(), 3);
+    EXPECT_TRUE(report.notes.contains(foreign + " could not be read as a run record; it is left out"));
+    EXPECT_TRUE(report.notes.contains("Anna has runs in " + pc2 + ", " + pc1 + "; the runs of all of them count"));
+    EXPECT_TRUE(report.notes.contains("Cy is in " + pc1 + " but in no progress file given"));
+
+    const QStringList csv = coursetool::toCsv(report).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(csv.size(), 4);
+    EXPECT_TRUE(csv[0].endsWith(",tactics scenario 1 runs,tactics scenario 1 best,tactics scenario 1 latest,"
+                                "exercise scenario 1 runs,exercise scenario 1 best,exercise scenario 1 latest,"
+                                "scenario runs from,exam attempts,"
+                                "exam attempt 1 date,exam attempt 1 questions,exam attempt 1 right,"
+                                "exam attempt 2 date,exam attempt 2 questions,exam attempt 2 right,from file,file changed"))
+        << qPrintable(csv[0]);
+    // Anna's progress file lists other runs (tactics 2, exercise 1): the record replaces them.
+    EXPECT_EQ(csv[1], "Anna,0,0,0,0,0,0,5,4,0,0,2,1,4,3,2,5,9,0,,,run record,2,"
+                      "2026-03-04T10:00:00Z,4,3,2026-03-04T12:00:00Z,4,4,"
+                          + files.newer + ",2026-03-03T09:00:00Z");
+    EXPECT_EQ(csv[2], "\"Bo, Jr\",0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,6,6,0,,,progress file,0,,,,,,," + files.older
+                          + ",2026-03-02T09:00:00Z");
+    EXPECT_EQ(csv[3], "Cy,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,,,1,14,14,run record,0,,,,,,,,");
+
+    const QString html = coursetool::toHtml(report);
+    EXPECT_TRUE(html.contains("<td>5 / 9 (2)</td><td></td><td>run record</td>"
+                              "<td>2026-03-04 10:00: 3 / 4<br>2026-03-04 12:00: 4 / 4</td></tr>"))
+        << qPrintable(html);
+
+    const QByteArray json = coursetool::toXapi(report, "https://school.example/hazmat");
+    const QJsonArray statements = QJsonDocument::fromJson(json).array();
+    // Anna: 2 tactics runs and 2 exam attempts; Bo: 1 tactics run; Cy: 1 exercise run.
+    QStringList seen;
+    for (const auto &value : statements) {
+        const QJsonObject s = value.toObject();
+        seen << s["actor"].toObject()["name"].toString() + " " + s["object"].toObject()["id"].toString().section(u'/', -2)
+                    + " " + QString::number(s["result"].toObject()["score"].toObject()["raw"].toInt()) + " "
+                    + s["timestamp"].toString();
+    }
+    EXPECT_EQ(seen, (QStringList{"Anna scenario/1 9 2026-03-04T11:01:00.000Z", "Anna scenario/1 5 2026-03-04T09:01:00.000Z",
+                                 "Anna hazmat/exam 3 2026-03-04T10:00:00.000Z", "Anna hazmat/exam 4 2026-03-04T12:00:00.000Z",
+                                 "Bo, Jr scenario/1 6 2026-03-02T09:00:00.000Z",
+                                 "Cy scenario/1 14 2026-03-04T09:01:00.000Z"}));
+    EXPECT_EQ(validateXapi(json, files.dir.path()), "6 statements, 0 problems");
 }
