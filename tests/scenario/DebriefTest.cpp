@@ -87,7 +87,7 @@ TEST_F(Debrief, ARunWithWrongAnswersAndABreakIsRecordedAnswerByAnswerAndDebriefe
     ASSERT_EQ(exitCode, 0);
     EXPECT_EQ(program->debriefWindow(), nullptr);
 
-    start(" user=Anna,mode=1"); // resumed in room 2: the same run goes on
+    start(" user=Anna,mode=1"); // resumed in room 2 as it was left: the same run goes on
     answer({"chkSvar(10)"});    // "*": room 2 again, the default text
     answer({"chkSvar(10)", "chkSvar(1)", "chkSvar(3)"}); // untick 10; 3,1 lead to room 3
     answer({"optSvar(1)"});     // finish
@@ -101,18 +101,18 @@ TEST_F(Debrief, ARunWithWrongAnswersAndABreakIsRecordedAnswerByAnswerAndDebriefe
         answerPost("1", "1", "Where do you stop?", "2", "Stop upwind", "2", "R2", "next", "", "500", "4", "2",
                    "2026-03-02T09:03:00Z"),
         answerPost("1", "2", "What do you do first?\\\\nChoose two", "10", "Wash the road", "*", "R2", "stay",
-                   haz::runrecord::escape(tryAgain), "520", "8", "2", "2026-03-02T09:05:00Z"),
+                   haz::runrecord::escape(tryAgain), "510", "6", "2", "2026-03-02T09:05:00Z"),
         answerPost("1", "2", "What do you do first?\\\\nChoose two", "3,1", "Identify the substance|Cordon off",
-                   "3,1", "R3", "next", "", "527", "11", "3", "2026-03-02T09:06:00Z"),
+                   "3,1", "R3", "next", "", "517", "9", "3", "2026-03-02T09:06:00Z"),
         answerPost("1", "3", "Report?", "1", "Report to command", "1", "finish", "finish",
-                   haz::runrecord::escape(completed), "527", "11", "0", "2026-03-02T09:07:00Z"),
+                   haz::runrecord::escape(completed), "517", "9", "0", "2026-03-02T09:07:00Z"),
     };
     const QList<QStringList> posts = recordPosts();
     ASSERT_EQ(posts.size(), expected.size());
     for (qsizetype i = 0; i < posts.size(); ++i)
         EXPECT_EQ(posts[i], expected[i]) << "post " << i;
     // The progress file keeps its 48 fields; the finish was recorded there first.
-    EXPECT_EQ(field("Anna", "CompletedScores"), "11");
+    EXPECT_EQ(field("Anna", "CompletedScores"), "9");
 
     // The debrief: the run's path, what it cost and where to look again.
     haz::DebriefWindow *debrief = program->debriefWindow();
@@ -121,8 +121,8 @@ TEST_F(Debrief, ARunWithWrongAnswersAndABreakIsRecordedAnswerByAnswerAndDebriefe
     EXPECT_FALSE(program->mainWindow()->isVisible());
     EXPECT_EQ(debrief->findChild<QLabel *>("lblDebrief")->text(), completed);
     const QString page = debrief->page()->toPlainText();
-    for (const char *text : {"Debrief: Test spill", "Anna", "tactics run 1", "0 h 47 min",
-                                "11 (best possible 0, worst 9)", "review rooms 1 and 2", "Rooms tried again\n1 and 2",
+    for (const char *text : {"Debrief: Test spill", "Anna", "tactics run 1", "0 h 37 min",
+                                "9 (best possible 0, worst 9)", "review rooms 1 and 2", "Rooms tried again\n1 and 2",
                                 "Too close!", "Went on to room 2", "3. Identify the substance", "1. Cordon off",
                                 "Finished the scenario", "What do you do first? Choose two", "Points lost in\nrooms 1 and 2"})
         EXPECT_TRUE(page.contains(QString::fromUtf8(text))) << text;
