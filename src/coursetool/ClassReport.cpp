@@ -33,15 +33,7 @@ qint32 ScenarioRuns::best() const
 
 QString modeName(RunMode mode)
 {
-    switch (mode) {
-    case RunMode::Tactics:
-        return QStringLiteral("tactics");
-    case RunMode::Exercise:
-        return QStringLiteral("exercise");
-    case RunMode::Exam:
-        break;
-    }
-    return QStringLiteral("exam");
+    return haz::runrecord::modeName(static_cast<int>(mode));
 }
 
 QList<std::pair<RunMode, qint16>> ClassReport::scenarioColumns() const
@@ -135,10 +127,9 @@ LearnerResult readLearner(const haz::clsDataFile &table, int slot, const QString
                                  number(field(subject.prefix + QStringLiteral("QuizCorr")))});
     learner.exercise = {number(field(QStringLiteral("excerQuizPos"))), number(field(QStringLiteral("excerQuizCorr")))};
     learner.exam = {number(field(QStringLiteral("examQuizPos"))), number(field(QStringLiteral("examQuizCorr")))};
-    for (const auto &[mode, runMode] : {std::pair{1, RunMode::Tactics}, std::pair{2, RunMode::Exercise},
-                                        std::pair{3, RunMode::Exam}}) {
-        const haz::progress::ScenarioFields names = haz::progress::scenarioFields(mode);
-        addRuns(learner, runMode, field(names.completedScenarios), field(names.completedScores));
+    for (RunMode mode : {RunMode::Tactics, RunMode::Exercise, RunMode::Exam}) {
+        const haz::progress::ScenarioFields names = haz::progress::scenarioFields(static_cast<int>(mode));
+        addRuns(learner, mode, field(names.completedScenarios), field(names.completedScores));
     }
     return learner;
 }

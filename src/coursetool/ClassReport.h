@@ -35,7 +35,8 @@ struct ScenarioRuns {
     qint32 best() const;
 };
 
-enum class RunMode { Tactics, Exercise, Exam };
+// The run record's and the progress file's mode numbers.
+enum class RunMode { Tactics = 1, Exercise = 2, Exam = 3 };
 QString modeName(RunMode mode); // "tactics", "exercise", "exam"
 
 struct Counts {

@@ -36,18 +36,6 @@ QString clockText(int minutes)
     return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
-QString modeText(int mode)
-{
-    switch (mode) {
-    case 2:
-        return QStringLiteral("exercise");
-    case 3:
-        return QStringLiteral("exam");
-    default:
-        return QStringLiteral("tactics");
-    }
-}
-
 QString whatHappened(const Entry &e)
 {
     switch (e.step) {
@@ -87,7 +75,7 @@ QString scenarioPage(const Run &run)
     QString out = QStringLiteral("<html><head><meta charset=\"utf-8\">") + Style + QStringLiteral("</head><body>");
     out += QStringLiteral("<h1>Debrief: %1</h1>").arg(html(last.scenarioName));
     out += QStringLiteral("<p>%1 &mdash; %2 run %3, %4</p>")
-               .arg(html(run.learner), modeText(last.mode))
+               .arg(html(run.learner), runrecord::modeName(last.mode))
                .arg(run.number)
                .arg(last.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     const Verdict v = verdict(run);

@@ -156,6 +156,18 @@ bool prune(QList<Entry> &entries, const QString &learner)
 
 } // namespace
 
+QString modeName(int mode)
+{
+    switch (mode) {
+    case 2:
+        return QStringLiteral("exercise");
+    case 3:
+        return QStringLiteral("exam");
+    default:
+        return QStringLiteral("tactics");
+    }
+}
+
 QString pathBeside(const QString &progressFile)
 {
     const QFileInfo info(progressFile);

@@ -59,6 +59,10 @@ struct Entry {
     bool operator==(const Entry &) const = default;
 };
 
+// An entry's mode as pages and reports name it: 2 "exercise", 3 "exam", any other
+// "tactics".
+QString modeName(int mode);
+
 // "<folder>/<progress file's base name>Runs.ini".
 QString pathBeside(const QString &progressFile);
 

@@ -158,6 +158,15 @@ TEST_F(RunRecord, AnEmptyLockFileLeftByAKilledWriterDoesNotBlockTheNextAnswer)
     EXPECT_FALSE(QFileInfo::exists(haz::FileLock::lockPathFor(path())));
 }
 
+// The names the debrief page and the course tool's report both show.
+TEST(RunRecordModeName, NamesTheThreeModesAndTakesAnyOtherNumberForTactics)
+{
+    EXPECT_EQ(modeName(1), "tactics");
+    EXPECT_EQ(modeName(2), "exercise");
+    EXPECT_EQ(modeName(3), "exam");
+    EXPECT_EQ(modeName(0), "tactics");
+}
+
 TEST(DebriefVerdict, SaysBestGoodOrWhichRoomsToReview)
 {
     haz::runrecord::Run run{QStringLiteral("Anna"), 1, {answer("Anna", 1, 10), answer("Anna", 1, 15, Step::Stay),

@@ -1,7 +1,7 @@
 #pragma once
 // Course and progress files for tests: question lists (exercise, exam or subject quiz,
-// every question with a right first alternative and a wrong second one) and a
-// progress file holding one learner.
+// every question's first alternative the right one) and a progress file holding one
+// learner.
 
 #include "ProgressLayout.h"
 
@@ -19,7 +19,19 @@ struct ListQuestion {
     QString text = {};                     // "Text of " + heading when empty
     QString picture = {};
     QString infoLink = {};
+    QStringList alternatives = {QStringLiteral("Right"), QStringLiteral("Wrong")}; // the first is right
+    int infoWidth = 0;
+    int infoHeight = 0;
 };
+
+// `count` alternatives "Alternative number 1" and on.
+inline QStringList numberedAlternatives(int count)
+{
+    QStringList alternatives;
+    for (int k = 1; k <= count; ++k)
+        alternatives << QStringLiteral("Alternative number %1").arg(k);
+    return alternatives;
+}
 
 inline QString questionListText(const QList<ListQuestion> &questions)
 {
@@ -32,14 +44,12 @@ inline QString questionListText(const QList<ListQuestion> &questions)
                            "FieldName=Time\r\n\r\n\r\n");
     int n = 0;
     for (const ListQuestion &q : questions) {
-        QStringList values{q.heading, q.text.isEmpty() ? QStringLiteral("Text of ") + q.heading : q.text, q.picture,
-                           QStringLiteral("Right"), QStringLiteral("Wrong")};
-        while (values.size() < 18)
-            values << QString();
-        values << QStringLiteral("True");
-        while (values.size() < 33)
-            values << QStringLiteral("False");
-        values << q.svarKom << q.infoLink << QStringLiteral("0") << QStringLiteral("0") << q.time;
+        QStringList values{q.heading, q.text.isEmpty() ? QStringLiteral("Text of ") + q.heading : q.text, q.picture};
+        for (int k = 0; k < 15; ++k)
+            values << q.alternatives.value(k);
+        for (int k = 0; k < 15; ++k)
+            values << (k == 0 ? QStringLiteral("True") : QStringLiteral("False"));
+        values << q.svarKom << q.infoLink << QString::number(q.infoWidth) << QString::number(q.infoHeight) << q.time;
         text += QStringLiteral("[%1]\r\n").arg(n++) + values.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n\r\n");
     }
     return text;

@@ -1,6 +1,7 @@
 // The info window through the real main window: placed clear of the question, its
 // picture, the alternatives and Answer, on every question of a subject quiz and of the
 // exam; kept where the learner puts it; closed with Escape.
+#include "CourseTestFiles.h"
 #include "TrainingProgramFixture.h"
 
 #include "AccessKeys.h"
@@ -18,6 +19,8 @@
 
 using namespace training;
 using trainingtest::installTable;
+using trainingtest::ListQuestion;
+using trainingtest::questionListText;
 
 namespace {
 
@@ -25,24 +28,17 @@ namespace {
 // info page each.
 QString listWithInfo(const QStringList &headings, int alternatives, const QString &time = QStringLiteral("0"))
 {
-    QString text = QStringLiteral("[List]\r\nFieldName=FrgHead\r\nFieldName=FrgText\r\nFieldName=FrgBild\r\n");
-    for (int k = 1; k <= 15; ++k)
-        text += QStringLiteral("FieldName=Svar%1Txt\r\n").arg(k);
-    for (int k = 1; k <= 15; ++k)
-        text += QStringLiteral("FieldName=Svar%1R\r\n").arg(k);
-    text += QStringLiteral("FieldName=SvarKom\r\nFieldName=InfoLink\r\nFieldName=InfoWidth\r\nFieldName=InfoHeight\r\n"
-                           "FieldName=Time\r\n\r\n\r\n");
-    for (qsizetype n = 0; n < headings.size(); ++n) {
-        QStringList values{headings[n], QStringLiteral("What is meant by ") + headings[n] + u'?', QString()};
-        for (int k = 1; k <= 15; ++k)
-            values << (k <= alternatives ? QStringLiteral("Alternative number %1").arg(k) : QString());
-        for (int k = 1; k <= 15; ++k)
-            values << (k == 1 ? QStringLiteral("True") : QStringLiteral("False"));
-        values << QStringLiteral("Because.") << QStringLiteral("tip.htm") << QStringLiteral("480")
-               << QStringLiteral("360") << time;
-        text += QStringLiteral("[%1]\r\n").arg(n) + values.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n\r\n");
-    }
-    return text;
+    QList<ListQuestion> questions;
+    for (const QString &heading : headings)
+        questions.append({.heading = heading,
+                          .svarKom = QStringLiteral("Because."),
+                          .time = time,
+                          .text = QStringLiteral("What is meant by ") + heading + u'?',
+                          .infoLink = QStringLiteral("tip.htm"),
+                          .alternatives = trainingtest::numberedAlternatives(alternatives),
+                          .infoWidth = 480,
+                          .infoHeight = 360});
+    return questionListText(questions);
 }
 
 class InfoPlacementFlow : public trainingtest::ProgramFixture {
@@ -55,17 +51,6 @@ protected:
         env.writeInstallFile("data/html/tip.htm", "<html><body><p>Background</p></body></html>");
     }
 
-    template <class T = QWidget> T *control(const QString &name) const
-    {
-        T *found = main()->findChild<T *>(name);
-        EXPECT_TRUE(found) << name.toStdString();
-        return found;
-    }
-    void clickTab(int tab)
-    {
-        QTabBar *bar = main()->tabMain()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    }
     frmWebInfo *info() const { return main()->services().info().loadedWindow(); }
 
     // The info window is shown, on screen, and covers none of the question's parts.

@@ -70,12 +70,6 @@ protected:
             main()->replaceUnit(tab, std::make_unique<RecordingUnit>(tab, main()->replaceUnit(tab, nullptr), calls));
     }
 
-    void clickTab(int tab)
-    {
-        QTabBar *bar = main()->tabMain()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    }
-
     // Writes a learner's stored tab and view before the program starts.
     void storeLearner(const QString &name, int tab, bool factView)
     {

@@ -2,6 +2,7 @@
 // answer and each change of tab. A finished exam keeps its result across sittings
 // until it is restarted; an unfinished one, even one whose program never reached its
 // exit, starts again at the next sign-in.
+#include "CourseTestFiles.h"
 #include "TrainingProgramFixture.h"
 
 #include "ProgressFile.h"
@@ -15,31 +16,15 @@
 
 using namespace training;
 using trainingtest::installTable;
+using trainingtest::questionListText;
 
 namespace {
 
 // Two ordinary questions without a clock; alternative 1 is right.
 QString twoQuestions(const QString &list)
 {
-    QString text = QStringLiteral("[List]\r\nFieldName=FrgHead\r\nFieldName=FrgText\r\nFieldName=FrgBild\r\n");
-    for (int k = 1; k <= 15; ++k)
-        text += QStringLiteral("FieldName=Svar%1Txt\r\n").arg(k);
-    for (int k = 1; k <= 15; ++k)
-        text += QStringLiteral("FieldName=Svar%1R\r\n").arg(k);
-    text += QStringLiteral("FieldName=SvarKom\r\nFieldName=InfoLink\r\nFieldName=InfoWidth\r\nFieldName=InfoHeight\r\n"
-                           "FieldName=Time\r\n\r\n\r\n");
-    for (int n = 0; n < 2; ++n) {
-        QStringList values{list + QString::number(n), QStringLiteral("Question"), QString(), QStringLiteral("Right"),
-                           QStringLiteral("Wrong")};
-        while (values.size() < 18)
-            values << QString();
-        values << QStringLiteral("True");
-        while (values.size() < 33)
-            values << QStringLiteral("False");
-        values << QStringLiteral("-") << QString() << QStringLiteral("0") << QStringLiteral("0") << QStringLiteral("0");
-        text += QStringLiteral("[%1]\r\n").arg(n) + values.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n\r\n");
-    }
-    return text;
+    return questionListText({{.heading = list + u'0', .text = QStringLiteral("Question")},
+                             {.heading = list + u'1', .text = QStringLiteral("Question")}});
 }
 
 class ProgressKeptTest : public trainingtest::ProgramFixture {
@@ -55,18 +40,6 @@ protected:
         ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
         signIn(QStringLiteral("Anna"));
         ASSERT_TRUE(main()->isVisible());
-    }
-    template <class T = QWidget> T *control(const QString &name) const
-    {
-        T *found = main()->findChild<T *>(name);
-        EXPECT_TRUE(found) << name.toStdString();
-        return found;
-    }
-    void click(const QString &name) { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
-    void clickTab(int tab)
-    {
-        QTabBar *bar = main()->tabMain()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
     }
     void answerExam(int alternative)
     {

@@ -79,17 +79,6 @@ protected:
         ASSERT_TRUE(main()->isVisible());
     }
 
-    template <class T = QWidget> T *control(const QString &name) const
-    {
-        T *found = main()->findChild<T *>(name);
-        EXPECT_TRUE(found) << name.toStdString();
-        return found;
-    }
-    void clickTab(int tab)
-    {
-        QTabBar *bar = main()->tabMain()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    }
     void playOut(const char *run, const QString &button, const std::function<void()> &meanwhile = {})
     {
         qputenv("HAZ_STANDIN_RUN", run);

@@ -61,19 +61,6 @@ protected:
         ASSERT_TRUE(main()->isVisible());
     }
 
-    template <class T = QWidget> T *control(const QString &name) const
-    {
-        T *found = main()->findChild<T *>(name);
-        EXPECT_TRUE(found) << name.toStdString();
-        return found;
-    }
-    void click(const QString &name) { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
-    void clickTab(int tab)
-    {
-        QTabBar *bar = main()->tabMain()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    }
-
     // Lets the stand-in play the run; the window waits without blocking.
     void playOut(const char *run, const QString &button)
     {

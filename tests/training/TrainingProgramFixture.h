@@ -1,7 +1,8 @@
 #pragma once
 // A course program in a temporary installation: the sample course's caption table,
 // tab table and progress template, a scripted message service, and a recorded end
-// of the program. Tests start it with start() and sign in with signIn().
+// of the program. Tests start it with start(), sign in with signIn(), and find and
+// click the main window's controls by name.
 
 #include "CourseSources.h"
 #include "LearnerWindows.h"
@@ -13,10 +14,13 @@
 #include "TrainingProgram.h"
 #include "frmMain.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -75,6 +79,21 @@ protected:
 
     QString progressFile() const { return state->paths.userFile; }
     training::frmMain *main() const { return program->mainWindow(); }
+
+    // A control of the main window by its object name; a missing one fails the test.
+    template <class T = QWidget> T *control(const QString &name) const
+    {
+        T *found = main()->findChild<T *>(name);
+        EXPECT_TRUE(found) << name.toStdString();
+        return found;
+    }
+    void click(const QString &name) { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
+    // Clicks the tab's heading, as the learner would.
+    void clickTab(int tab)
+    {
+        QTabBar *bar = main()->tabMain()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    }
 
     haztest::TestEnvironment env;
     haz::ScriptedMessages messages;
