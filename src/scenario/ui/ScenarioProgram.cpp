@@ -124,8 +124,9 @@ void ScenarioProgram::buildWindow(const StartView &view)
     m_scene->showScenePicture(1);
     w.clockLabel()->setText(m_run.clockText());
     // Left and right turn the scene as the pan buttons do, wherever the focus is.
-    for (const auto &[key, name] : {std::pair{Qt::Key_Left, "imgPanLeft"}, std::pair{Qt::Key_Right, "imgPanRight"}}) {
-        auto *shortcut = new QShortcut(QKeySequence(key), &w);
+    for (const auto &keyAndButton : {std::pair{Qt::Key_Left, "imgPanLeft"}, std::pair{Qt::Key_Right, "imgPanRight"}}) {
+        const char *name = keyAndButton.second;
+        auto *shortcut = new QShortcut(QKeySequence(keyAndButton.first), &w);
         QObject::connect(shortcut, &QShortcut::activated, &w, [&w, name] {
             auto *pan = w.findChild<QAbstractButton *>(QString::fromLatin1(name));
             if (pan && pan->isVisible())
