@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 
 namespace haz::tablefile {
 
@@ -43,6 +45,22 @@ bool hasLineBreak(const QString &value)
 }
 
 namespace {
+
+QMutex readsMutex;
+QHash<QString, quint64> readCounts;
+
+QString countKey(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+void countRead(const QString &path)
+{
+    const QString key = countKey(path);
+    QMutexLocker lock(&readsMutex);
+    ++readCounts[key];
+}
+
 // Opens `file` for reading; a file that cannot be opened or is too large to read
 // is a RuntimeError.
 void openForReading(QFile &file)
@@ -55,8 +73,16 @@ void openForReading(QFile &file)
 }
 } // namespace
 
+quint64 readsOf(const QString &path)
+{
+    const QString key = countKey(path);
+    QMutexLocker lock(&readsMutex);
+    return readCounts.value(key);
+}
+
 QByteArray readWholeFile(const QString &path)
 {
+    countRead(path);
     QFile file(path);
     openForReading(file);
     QByteArray bytes = file.readAll();
@@ -69,6 +95,7 @@ QString readDecoded(const QString &path, codec::Encoding encoding)
 {
     if (encoding == codec::Encoding::Utf16)
         return codec::decode(readWholeFile(path), encoding);
+    countRead(path);
     QFile file(path);
     openForReading(file);
     QString text;

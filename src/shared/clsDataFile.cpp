@@ -220,6 +220,11 @@ FindResult clsDataFile::findPosts(const QString &field, const QString &value) co
     return result;
 }
 
+quint64 clsDataFile::readsOf(const QString &path)
+{
+    return tablefile::readsOf(path);
+}
+
 QList<QStringList> clsDataFile::allReadData() const
 {
     QList<QStringList> data;

@@ -110,6 +110,9 @@ public:
     const QString &lastErrorText() const { return m_lastErrorText; }
     qint32 lastErrorNumber() const { return m_lastErrorNumber; }
 
+    // How many times this process has read the file at `path` through the store.
+    static quint64 readsOf(const QString &path);
+
     // The name of the temporary file UpdateFieldPost writes beside `path`.
     static QString temporaryFileFor(const QString &path);
 
