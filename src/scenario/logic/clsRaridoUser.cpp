@@ -55,26 +55,36 @@ QStringList clsRaridoUser::getObjTexts(const QList<int> &positions)
     return values;
 }
 
-bool clsRaridoUser::write(const QList<Change> &changes)
+bool clsRaridoUser::write(const std::function<QList<Change>(const QStringList &post)> &changesFor)
 {
-    // The post is looked up again right before writing: a stale or missing number
-    // must never land in someone else's post.
-    getObjText(1);
-    if (!m_state.userPostNr)
-        return false;
+    // The post is looked up in the same reading that the rewrite copies: a stale or
+    // missing number must never land in someone else's post.
+    m_state.userPostNr.reset();
+    m_fieldsRead.clear();
     const QString path = progressFilePath();
-    // All fields in one rewrite, so that a crash never leaves half an answer. Writing
-    // stops at the first field the file does not have, as one update after the other
-    // would, so the file is the same either way.
-    QList<haz::clsDataFile::FieldValue> fields;
-    for (const Change &change : changes) {
-        if (!m_fieldsRead.contains(change.field, Qt::CaseInsensitive))
-            break;
-        fields.append({change.field, change.value});
-    }
     haz::clsDataFile file;
     file.setNonUniCodeMode(true);
-    QList<bool> written = fields.isEmpty() ? QList<bool>() : file.UpdateFieldsPost(path, *m_state.userPostNr, fields);
+    QList<Change> changes;
+    const std::optional<QList<bool>> result = file.UpdateFieldsOfPost(
+        path, QStringLiteral("UserName"), GenericSubs::getCmdUser(m_arguments),
+        [&](const haz::clsDataFile::FoundPost &post) {
+            m_state.userPostNr = post.slot;
+            m_fieldsRead = file.fieldNames();
+            changes = changesFor(post.values);
+            // All fields in one rewrite, so that a crash never leaves half an answer.
+            // Writing stops at the first field the file does not have, as one update
+            // after the other would, so the file is the same either way.
+            QList<haz::clsDataFile::FieldValue> fields;
+            for (const Change &change : changes) {
+                if (!m_fieldsRead.contains(change.field, Qt::CaseInsensitive))
+                    break;
+                fields.append({change.field, change.value});
+            }
+            return fields;
+        });
+    if (!result)
+        return false;
+    QList<bool> written = *result;
     written.resize(changes.size(), false);
     const qsizetype failed = written.indexOf(false);
     if (failed >= 0)
@@ -90,10 +100,11 @@ bool clsRaridoUser::updateObjText()
     if (!isScenarioMode(mode))
         return false;
     const haz::progress::ScenarioFields f = haz::progress::scenarioFields(mode);
-    return write({{f.scenario, haz::conv::toText(qint64(m_state.scenarioId))},
-                  {f.room, haz::conv::toText(qint64(m_state.roomId))},
-                  {f.time, haz::conv::toText(qint64(m_state.simMinutes))},
-                  {f.score, haz::conv::toText(qint64(m_state.score))}});
+    const QList<Change> changes{{f.scenario, haz::conv::toText(qint64(m_state.scenarioId))},
+                                {f.room, haz::conv::toText(qint64(m_state.roomId))},
+                                {f.time, haz::conv::toText(qint64(m_state.simMinutes))},
+                                {f.score, haz::conv::toText(qint64(m_state.score))}};
+    return write([&](const QStringList &) { return changes; });
 }
 
 QString clsRaridoUser::prependToList(qint16 value, const QString &list)
@@ -111,22 +122,20 @@ bool clsRaridoUser::updateCompleted()
     if (!isScenarioMode(mode))
         return false;
     const haz::progress::ScenarioFields f = haz::progress::scenarioFields(mode);
-    QList<int> positions{haz::progress::position(f.completedScenarios), haz::progress::position(f.completedScores)};
-    if (!f.questionPos.isEmpty())
-        positions << haz::progress::position(f.questionPos);
-    const QStringList old = getObjTexts(positions);
-    if (!m_state.userPostNr)
-        return false;
-
-    const QString minusOne = QStringLiteral("-1");
-    QList<Change> changes{{f.scenario, minusOne}, {f.room, minusOne}, {f.time, minusOne}, {f.score, minusOne},
-                          {f.completedScenarios, prependToList(m_state.scenarioId, old.at(0))},
-                          {f.completedScores, prependToList(m_state.score, old.at(1))}};
-    if (!f.questionPos.isEmpty()) {
-        const qint16 pos = haz::conv::toInt16(old.at(2));
-        changes.append({f.questionPos, haz::conv::toText(qint64(pos == -1 ? 1 : haz::conv::narrowToInt16(qint32(pos) + 1)))});
-    }
-    return write(changes);
+    // Everything is worked out from the post as read, before anything is written.
+    return write([&](const QStringList &post) {
+        const auto old = [&](const QString &field) { return post.value(haz::progress::position(field) - 1); };
+        const QString minusOne = QStringLiteral("-1");
+        QList<Change> changes{{f.scenario, minusOne}, {f.room, minusOne}, {f.time, minusOne}, {f.score, minusOne},
+                              {f.completedScenarios, prependToList(m_state.scenarioId, old(f.completedScenarios))},
+                              {f.completedScores, prependToList(m_state.score, old(f.completedScores))}};
+        if (!f.questionPos.isEmpty()) {
+            const qint16 pos = haz::conv::toInt16(old(f.questionPos));
+            changes.append({f.questionPos,
+                            haz::conv::toText(qint64(pos == -1 ? 1 : haz::conv::narrowToInt16(qint32(pos) + 1)))});
+        }
+        return changes;
+    });
 }
 
 } // namespace scenario

@@ -292,22 +292,21 @@ SaveOutcome saveLearnerProgress(const QString &userFile, const QString &name,
                                 const LearnerProgress &progress, qint32 selectedTab,
                                 haz::MessageService &messages, const std::function<void()> &step)
 {
-    haz::clsDataFile file;
-    if (!ansi(file).readData(userFile))
-        return SaveOutcome::NotWritten;
-    // Without the learner's own post nothing is written: never someone else's.
-    const auto slot = findLearnerSlot(file, name);
-    if (!slot)
-        return SaveOutcome::NotWritten;
-    // One rewrite of the file instead of one per field; the file and the results are
-    // those of the single updates, and the bar steps through once the file is written.
+    // One reading finds the learner's post and one rewrite writes every field: the
+    // file and the results are those of one update per field.
     const QList<SavedField> fields = savedFields(progress, selectedTab);
     QList<haz::clsDataFile::FieldValue> values;
     for (const SavedField &field : fields)
         values.append({field.name, field.value});
-    haz::clsDataFile writer;
-    const QList<bool> written = ansi(writer).UpdateFieldsPost(userFile, *slot, values);
-    const bool failed = written.contains(false);
+    haz::clsDataFile file;
+    const std::optional<QList<bool>> written = ansi(file).UpdateFieldsOfPost(
+        userFile, UserNameField, name, [&](const haz::clsDataFile::FoundPost &post) {
+            // Without the learner's own post nothing is written: never someone else's.
+            return post.values.value(0).isEmpty() ? QList<haz::clsDataFile::FieldValue>() : values;
+        });
+    if (!written || written->isEmpty())
+        return SaveOutcome::NotWritten;
+    const bool failed = written->contains(false);
     if (failed)
         messages.show(QStringLiteral("Could not save setting for user"));
     for (const SavedField &field : fields)
