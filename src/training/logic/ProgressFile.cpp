@@ -193,17 +193,6 @@ bool addLearner(const QString &userFile, const QString &name)
     return ansi(file).addPost(userFile, values);
 }
 
-qint32 readNumber(const haz::clsDataFile &file, qint32 slot, const QString &field)
-{
-    const qint32 value = haz::conv::toInt32(file.getPostPosField(slot, field));
-    return value == -1 ? 0 : value;
-}
-
-qint16 readNumber16(const haz::clsDataFile &file, qint32 slot, const QString &field)
-{
-    return haz::conv::narrowToInt16(readNumber(file, slot, field));
-}
-
 namespace {
 
 // Where a field of the file lives in LearnerProgress; fields the course program does
@@ -246,26 +235,61 @@ QHash<QString, FieldPlace> fieldPlaces(LearnerProgress &p)
 
 } // namespace
 
-bool readLearnerProgress(const QString &userFile, const QString &name, LearnerProgress &progress)
+std::optional<LearnerRecord> readLearnerRecord(const QString &userFile, const QString &name, QStringList *fieldsRead)
 {
     haz::clsDataFile file;
     if (!ansi(file).readData(userFile))
-        return false;
+        return std::nullopt;
+    if (fieldsRead)
+        *fieldsRead = file.fieldNames();
     const auto slot = findLearnerSlot(file, name);
     if (!slot)
-        return false;
+        return std::nullopt;
+    LearnerRecord record{file.fieldNames(), {}};
+    for (const QString &field : record.fields)
+        record.values << file.getPostPosField(*slot, field);
+    return record;
+}
+
+LearnerRecord newLearnerRecord(const QString &name, const QStringList &fields)
+{
+    LearnerRecord record{fields, {name}};
+    while (record.values.size() < fields.size())
+        record.values << QStringLiteral("-1");
+    return record;
+}
+
+namespace {
+// "-1" reads as 0; otherwise the text must be a whole number.
+qint32 numberOf(const QString &text)
+{
+    const qint32 value = haz::conv::toInt32(text);
+    return value == -1 ? 0 : value;
+}
+} // namespace
+
+void readLearnerProgress(const LearnerRecord &record, LearnerProgress &progress)
+{
     LearnerProgress read;
     const QHash<QString, FieldPlace> places = fieldPlaces(read);
     for (const haz::progress::FieldSpec &field : haz::progress::layout()) {
         const FieldPlace place = places.value(field.name);
         if (place.number)
-            *place.number = readNumber(file, *slot, field.name);
+            *place.number = numberOf(record.value(field.name));
         else if (place.small)
-            *place.small = readNumber16(file, *slot, field.name);
+            *place.small = haz::conv::narrowToInt16(numberOf(record.value(field.name)));
         else if (place.flag)
-            *place.flag = haz::conv::toBool(file.getPostPosField(*slot, field.name));
+            *place.flag = haz::conv::toBool(record.value(field.name));
     }
     progress = read;
+}
+
+bool readLearnerProgress(const QString &userFile, const QString &name, LearnerProgress &progress)
+{
+    const std::optional<LearnerRecord> record = readLearnerRecord(userFile, name);
+    if (!record)
+        return false;
+    readLearnerProgress(*record, progress);
     return true;
 }
 

@@ -106,6 +106,13 @@ ScenarioCommand scenarioCommand(const QString &programFolder, const QString &use
     return command;
 }
 
+RunFields runFieldsOf(const LearnerRecord &record, int mode)
+{
+    const haz::progress::ScenarioFields names = haz::progress::scenarioFields(mode);
+    return {record.value(names.scenario), record.value(names.room), record.value(names.time),
+            record.value(names.score)};
+}
+
 std::optional<RunFields> readRunFields(const QString &userFile, const QString &user, int mode)
 {
     LearnerPost post;
@@ -159,16 +166,26 @@ bool tacticsRunInProgress(const QString &userFile, const QString &user, qint16 i
     return fields && fields->scenario == QString::number(id);
 }
 
+QString scenarioTablePath(const QString &iniDir)
+{
+    return haz::platform::resolveCaseInsensitive(haz::platform::joinPath(iniDir, QStringLiteral("Scenario.ini")));
+}
+
 std::optional<QList<ScenarioItem>> readScenarioList(const QString &iniDir, const QString &userFile,
                                                     const QString &user)
 {
     haz::clsDataFile table;
-    if (!table.readData(haz::platform::resolveCaseInsensitive(
-            haz::platform::joinPath(iniDir, QStringLiteral("Scenario.ini"))))
+    if (!table.readData(scenarioTablePath(iniDir))
         || table.fieldNames().size() < 2)
         return std::nullopt;
-    // The progress file is read once for the whole list.
-    const std::optional<RunFields> tactics = readRunFields(userFile, user, 1);
+    return scenarioListOf(table, readRunFields(userFile, user, 1));
+}
+
+std::optional<QList<ScenarioItem>> scenarioListOf(const haz::clsDataFile &table,
+                                                  const std::optional<RunFields> &tactics)
+{
+    if (!table.readOk() || table.fieldNames().size() < 2)
+        return std::nullopt;
     const QString idField = table.fieldNames().at(0);
     const QString nameField = table.fieldNames().at(1);
     QList<ScenarioItem> items;

@@ -23,7 +23,9 @@ SignInResult signInLearner(const QString &typed, const QString &userFile, haz::L
         return result;
     }
     result.signedIn = true;
-    if (progress::learnerExists(userFile, result.name)) {
+    QStringList fields;
+    result.record = progress::readLearnerRecord(userFile, result.name, &fields);
+    if (result.record) {
         // Told now, not after a session's work at the exit.
         if (!progress::canBeWritten(userFile))
             result.notice = SignInNotice::NotWritable;
@@ -35,6 +37,8 @@ SignInResult signInLearner(const QString &typed, const QString &userFile, haz::L
     haz::runNoted(failures, [&] { added = progress::addLearner(userFile, result.name); });
     if (!added)
         result.notice = SignInNotice::NotAdded;
+    else
+        result.record = progress::newLearnerRecord(result.name, fields.isEmpty() ? haz::progress::fieldNames() : fields);
     return result;
 }
 

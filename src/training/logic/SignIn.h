@@ -3,7 +3,11 @@
 // found or added in the progress file, and the learner is told what he or she must
 // know before starting (a name to type again, progress that will not be kept).
 
+#include "LearnerRecord.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace haz {
 struct LastError;
@@ -27,9 +31,14 @@ struct SignInResult {
     QString name;          // the name as kept (blanks trimmed)
     bool isNew = false;
     SignInNotice notice = SignInNotice::None;
+    // The learner's post from the sign-in's one reading of the file (for a new
+    // learner, the post just added); nothing when the file could not be read or the
+    // learner not added.
+    std::optional<LearnerRecord> record;
 };
 
-// A failure of the file is noted in `failures`; the learner goes on when the name is good.
+// Reads the progress file once. A failure of the file is noted in `failures`; the
+// learner goes on when the name is good.
 SignInResult signInLearner(const QString &typed, const QString &userFile, haz::LastError &failures);
 
 // The text shown for a notice, in plain words; empty for None.

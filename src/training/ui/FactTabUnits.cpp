@@ -8,6 +8,7 @@
 #include "ScenarioLaunch.h"
 #include "basCaptions.h"
 #include "basMainUi.h"
+#include "clsDataFile.h"
 #include "frmScenarioStarted.h"
 
 #include <QListWidget>
@@ -70,12 +71,12 @@ void TacticsUnit::enter()
 
 void TacticsUnit::resized()
 {
-    // While a scenario plays, the file is the scenario program's; the list is
-    // filled anew when it ends.
+    // While a scenario plays the list is filled anew when it ends. Nothing on disk
+    // changes the list but a run, so a resize shows again what was read last.
     if (m_services.scenarios().isRunning())
         return;
     m_tab->scenarioList->clear();
-    fillScenarioList();
+    showScenarioList();
 }
 
 namespace {
@@ -85,8 +86,22 @@ constexpr int ScenarioKeyRole = Qt::UserRole + 1;
 
 void TacticsUnit::fillScenarioList()
 {
-    const auto items = launch::readScenarioList(m_state.paths.iniDir, m_state.paths.userFile,
-                                                m_state.learner.currentUser);
+    const auto table = m_state.content.tables.table(launch::scenarioTablePath(m_state.paths.iniDir));
+    // At sign-in the learner's post is the one the sign-in read; without a table
+    // the progress file is not needed.
+    const std::optional<LearnerRecord> &record = m_state.learner.signInRecord;
+    std::optional<launch::RunFields> tactics;
+    if (record)
+        tactics = launch::runFieldsOf(*record, 1);
+    else if (table->readOk())
+        tactics = launch::readRunFields(m_state.paths.userFile, m_state.learner.currentUser, 1);
+    m_scenarios = launch::scenarioListOf(*table, tactics);
+    showScenarioList();
+}
+
+void TacticsUnit::showScenarioList()
+{
+    const auto &items = m_scenarios;
     if (!items)
         return;
     QTreeWidget *list = m_tab->scenarioList;

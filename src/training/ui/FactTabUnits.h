@@ -2,9 +2,11 @@
 // The units of the introduction, tactics and reference tabs.
 
 #include "FactController.h"
+#include "ScenarioLaunch.h"
 #include "TabUnit.h"
 
 #include <memory>
+#include <optional>
 
 namespace training {
 
@@ -49,6 +51,9 @@ private:
     TabServices &m_services;
     ProgramState &m_state;
     std::unique_ptr<FactController> m_facts;
+    // The list as last read: a resize shows it again without reading a file.
+    std::optional<QList<launch::ScenarioItem>> m_scenarios;
+    void showScenarioList();
 };
 
 // Tab 7: reference pages.

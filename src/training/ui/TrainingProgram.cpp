@@ -29,6 +29,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 
 #include <optional>
@@ -280,18 +281,25 @@ void TrainingProgram::signIn(const QString &typed)
     const QString &name = result.name;
     m_state.learner.isNewUser = result.isNew;
     m_state.learner.currentUser = name;
-    m_userChoose->closeSignedIn();
-    getUserData();
-    m_main->loadData();
-    m_main->forEachUnit(&TabUnit::signedIn);
+    // Everything the sign-in shows comes from the one reading the sign-in made.
+    m_state.learner.signInRecord = result.record;
+    {
+        const auto forget = qScopeGuard([this] { m_state.learner.signInRecord.reset(); });
+        m_userChoose->closeSignedIn();
+        getUserData();
+        m_main->loadData();
+        m_main->forEachUnit(&TabUnit::signedIn);
+    }
     m_main->show();
 }
 
 void TrainingProgram::getUserData()
 {
     try {
-        if (!progress::readLearnerProgress(m_state.paths.userFile, m_state.learner.currentUser, m_state.learner.progress))
+        const std::optional<LearnerRecord> &record = m_state.learner.signInRecord;
+        if (!record)
             return;
+        progress::readLearnerProgress(*record, m_state.learner.progress);
         const LearnerProgress &progress = m_state.learner.progress;
         const int tab = m_state.learner.isNewUser ? 0 : progress.selTab;
         m_main->selectTab(tab);
