@@ -21,12 +21,12 @@ public:
     std::map<std::string, double> times;
 };
 
-inline void printRatio(const RatioReporter &r, const char *what, const char *measured, const char *baseline,
-                       double goal)
+inline void printRatio(const RatioReporter &r, const std::string &what, const std::string &measured,
+                       const std::string &baseline, double goal)
 {
     const auto m = r.times.find(measured), b = r.times.find(baseline);
     if (m == r.times.end() || b == r.times.end() || b->second <= 0)
         return;
     const double ratio = m->second / b->second;
-    std::printf("%-52s %6.2fx  goal %.1fx: %s\n", what, ratio, goal, ratio <= goal ? "met" : "NOT met");
+    std::printf("%-60s %6.2fx  goal %.1fx: %s\n", what.c_str(), ratio, goal, ratio <= goal ? "met" : "NOT met");
 }

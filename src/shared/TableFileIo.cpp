@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QMutex>
 
+#include <cstring>
+
 namespace haz::tablefile {
 
 // Skips lines up to the next one that begins with "[" and reads its post number.
@@ -91,10 +93,52 @@ QByteArray readWholeFile(const QString &path)
     return bytes;
 }
 
+namespace {
+
+// A UTF-16 file read straight into the text it decodes to, without a copy of its
+// bytes: the mark is skipped, lone surrogates and an odd last byte become U+FFFD.
+QString readUtf16(const QString &path)
+{
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    countRead(path);
+    QFile file(path);
+    openForReading(file);
+    const qint64 size = file.size();
+    char mark[2] = {};
+    const qint64 start = file.read(mark, 2);
+    const bool hasMark = start == 2 && static_cast<unsigned char>(mark[0]) == 0xFF
+                         && static_cast<unsigned char>(mark[1]) == 0xFE;
+    const qint64 bytes = size - (hasMark ? 2 : 0);
+    QString text((bytes + 1) / 2, Qt::Uninitialized);
+    char *out = reinterpret_cast<char *>(text.data());
+    qint64 got = 0;
+    if (!hasMark && start > 0) {
+        std::memcpy(out, mark, std::size_t(start));
+        got = start;
+    }
+    while (got < bytes) {
+        const qint64 n = file.read(out + got, bytes - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    if (got != bytes || file.error() != QFileDevice::NoError)
+        throw RuntimeError(ErrPathFileAccess, file.errorString());
+    codec::mendUtf16(reinterpret_cast<char16_t *>(text.data()), bytes / 2);
+    if (bytes % 2 != 0)
+        text[text.size() - 1] = QChar(0xFFFD);
+    return text;
+#else
+    return codec::decode(readWholeFile(path), codec::Encoding::Utf16);
+#endif
+}
+
+} // namespace
+
 QString readDecoded(const QString &path, codec::Encoding encoding)
 {
     if (encoding == codec::Encoding::Utf16)
-        return codec::decode(readWholeFile(path), encoding);
+        return readUtf16(path);
     countRead(path);
     QFile file(path);
     openForReading(file);

@@ -15,6 +15,8 @@ public:
     QStringView readLine();
     // Moves past `count` lines without looking at them; RuntimeError 62 past the end.
     void skipLines(qsizetype count);
+    // Moves past up to `count` lines, stopping at the end; how many it moved past.
+    qsizetype skipAtMost(qsizetype count);
     // Offset (in characters) where the next line starts; the text's size at the end.
     qsizetype position() const { return m_pos; }
 

@@ -13,6 +13,9 @@ enum class Encoding { Utf16, Ansi };
 
 QString decode(const QByteArray &bytes, Encoding encoding);
 
+// UTF-16 units already in place: every lone surrogate becomes U+FFFD.
+void mendUtf16(char16_t *units, qsizetype count);
+
 // Characters that Windows-1252 cannot hold are written as "?".
 QByteArray encode(QStringView text, Encoding encoding);
 

@@ -163,10 +163,7 @@ bool clsDataFile::readPosts(TableLines &lines, const QString &text)
             if (!readPostHeader(lines).found)
                 continue;
             detail::PostTable::Row row{qint32(lines.position()), 0};
-            while (row.present < valueColumns && !lines.atEnd()) {
-                lines.skipLines(1);
-                ++row.present;
-            }
+            row.present = qint32(lines.skipAtMost(valueColumns));
             table->rows.push_back(row);
             ++p;
         }

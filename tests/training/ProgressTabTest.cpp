@@ -58,11 +58,12 @@ protected:
     // its OK, then `whileShown` runs with the diploma window up, which is closed after.
     void showDiploma(const QString &name, const QString &org, const std::function<void()> &whileShown)
     {
-        QTimer::singleShot(0, [=, this] {
+        // Timers tied to the windows: one left unfired dies with them, not in a later test.
+        QTimer::singleShot(0, program->persData(), [=, this] {
             QDialog *dialog = program->persData();
             dialog->findChild<QLineEdit *>(QStringLiteral("txtPersDataName"))->setText(name);
             dialog->findChild<QLineEdit *>(QStringLiteral("txtPersDataOrg"))->setText(org);
-            QTimer::singleShot(0, [=, this] {
+            QTimer::singleShot(0, program->coursePrnt(), [=, this] {
                 if (program->coursePrnt()->isVisible()) {
                     whileShown();
                     QTest::mouseClick(program->coursePrnt()->findChild<QPushButton *>("cmdCloseDiploma"),
