@@ -15,13 +15,21 @@ namespace haz {
 
 namespace {
 
-// Bit k set where unit k of the eight at `p` is a line feed.
+// Bit k set where unit k of the eight (sixteen) at `p` is a line feed.
 #ifdef __SSE2__
 inline unsigned lineFeedMask(const char16_t *p)
 {
     const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
     const __m128i feeds = _mm_cmpeq_epi16(units, _mm_set1_epi16(0x000A));
     return unsigned(_mm_movemask_epi8(_mm_packs_epi16(feeds, _mm_setzero_si128())));
+}
+
+inline unsigned lineFeedMask16(const char16_t *p)
+{
+    const __m128i lf = _mm_set1_epi16(0x000A);
+    const __m128i low = _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p)), lf);
+    const __m128i high = _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 8)), lf);
+    return unsigned(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
 }
 
 // Set bits of an eight-bit mask, by table: the instruction is not in every x86-64.
@@ -33,8 +41,8 @@ constexpr auto BitsIn = [] {
 }();
 #endif
 
-// Where the next line feed at or after `from` is; `size` when there is none. Eight
-// units are looked at at once: whole files are scanned line by line.
+} // namespace
+
 qsizetype findLineFeed(const char16_t *data, qsizetype from, qsizetype size)
 {
     qsizetype i = from;
@@ -48,8 +56,6 @@ qsizetype findLineFeed(const char16_t *data, qsizetype from, qsizetype size)
             return i;
     return size;
 }
-
-} // namespace
 
 QStringView TableLines::readLine()
 {
@@ -71,14 +77,14 @@ qsizetype TableLines::skipAtMost(qsizetype count)
     const qsizetype size = m_text.size();
     qsizetype skipped = 0;
 #ifdef __SSE2__
-    // Whole blocks of eight units while the lines to skip go past them. A unit is
+    // Whole blocks of sixteen units while the lines to skip go past them. A unit is
     // always left after a block, so that a last line without an end is counted below.
-    while (skipped < count && m_pos + 8 < size) {
-        unsigned mask = lineFeedMask(data + m_pos);
-        const int feeds = BitsIn[mask];
+    while (skipped < count && m_pos + 16 < size) {
+        unsigned mask = lineFeedMask16(data + m_pos);
+        const int feeds = BitsIn[mask & 0xFF] + BitsIn[mask >> 8];
         if (skipped + feeds < count) {
             skipped += feeds;
-            m_pos += 8;
+            m_pos += 16;
             continue;
         }
         for (qsizetype k = skipped + 1; k < count; ++k)

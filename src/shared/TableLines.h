@@ -7,6 +7,10 @@
 
 namespace haz {
 
+// Where the next line feed at or after `from` is; `size` when there is none. Eight
+// units are looked at at once: whole files are scanned line by line.
+qsizetype findLineFeed(const char16_t *data, qsizetype from, qsizetype size);
+
 class TableLines {
 public:
     explicit TableLines(QStringView text) : m_text(text) {}

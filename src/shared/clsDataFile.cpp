@@ -29,12 +29,9 @@ QStringView detail::PostTable::cellView(int column, int slot) const
     const char16_t *data = reinterpret_cast<const char16_t *>(text.utf16());
     const qsizetype size = text.size();
     qsizetype start = row.start;
-    for (int skip = column - 2; skip > 0; --skip) {
-        const char16_t *end = std::char_traits<char16_t>::find(data + start, std::size_t(size - start), u'\n');
-        start = end ? end - data + 1 : size;
-    }
-    const char16_t *found = std::char_traits<char16_t>::find(data + start, std::size_t(size - start), u'\n');
-    qsizetype end = found ? found - data : size;
+    for (int skip = column - 2; skip > 0; --skip)
+        start = std::min(findLineFeed(data, start, size) + 1, size);
+    qsizetype end = findLineFeed(data, start, size);
     if (end > start && data[end - 1] == u'\r')
         --end;
     return QStringView(text).sliced(start, end - start);
