@@ -16,29 +16,25 @@ namespace haz::tablefile {
 // A number that is not a 16-bit whole number is a RuntimeError.
 PostHeader readPostHeader(TableLines &lines)
 {
-    for (;;) {
-        if (lines.atEnd())
-            return {};
-        const QStringView line = lines.readLine();
-        if (!line.startsWith(u'['))
-            continue;
-        if (line.size() < 2)
-            throw RuntimeError(ErrInvalidCall);
-        const QStringView number = line.sliced(1, line.size() - 2);
-        // Headers written by the class are plain digits: read those without the
-        // general conversion, which accepts much more and costs more per post.
-        if (!number.isEmpty() && number.size() <= 4) {
-            qint32 value = 0;
-            bool digits = true;
-            for (const QChar c : number) {
-                digits = digits && c >= u'0' && c <= u'9';
-                value = value * 10 + (c.unicode() - u'0');
-            }
-            if (digits)
-                return {value, true};
+    if (!lines.seekLineStartingWith(u'['))
+        return {};
+    const QStringView line = lines.readLine();
+    if (line.size() < 2)
+        throw RuntimeError(ErrInvalidCall);
+    const QStringView number = line.sliced(1, line.size() - 2);
+    // Headers written by the class are plain digits: read those without the
+    // general conversion, which accepts much more and costs more per post.
+    if (!number.isEmpty() && number.size() <= 4) {
+        qint32 value = 0;
+        bool digits = true;
+        for (const QChar c : number) {
+            digits = digits && c >= u'0' && c <= u'9';
+            value = value * 10 + (c.unicode() - u'0');
         }
-        return {conv::toInt16(number), true};
+        if (digits)
+            return {value, true};
     }
+    return {conv::toInt16(number), true};
 }
 
 bool hasLineBreak(const QString &value)

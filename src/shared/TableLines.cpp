@@ -71,6 +71,24 @@ QStringView TableLines::readLine()
     return m_text.sliced(start, end - start);
 }
 
+bool TableLines::seekLineStartingWith(char16_t c)
+{
+    const char16_t *data = m_text.utf16();
+    const qsizetype size = m_text.size();
+    while (m_pos < size) {
+        if (data[m_pos] == c)
+            return true;
+        // The blank lines between posts, without a search.
+        if (data[m_pos] == u'\r' && m_pos + 1 < size && data[m_pos + 1] == u'\n') {
+            m_pos += 2;
+            continue;
+        }
+        const qsizetype end = findLineFeed(data, m_pos, size);
+        m_pos = end < size ? end + 1 : size;
+    }
+    return false;
+}
+
 qsizetype TableLines::skipAtMost(qsizetype count)
 {
     const char16_t *data = m_text.utf16();

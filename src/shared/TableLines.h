@@ -19,6 +19,9 @@ public:
     QStringView readLine();
     // Moves past `count` lines without looking at them; RuntimeError 62 past the end.
     void skipLines(qsizetype count);
+    // Moves to the start of the next line that begins with `c` (true), or to the end
+    // (false).
+    bool seekLineStartingWith(char16_t c);
     // Moves past up to `count` lines, stopping at the end; how many it moved past.
     qsizetype skipAtMost(qsizetype count);
     // Offset (in characters) where the next line starts; the text's size at the end.
