@@ -138,19 +138,27 @@ QString readDecoded(const QString &path, codec::Encoding encoding)
     countRead(path);
     QFile file(path);
     openForReading(file);
-    QString text;
-    text.reserve(file.size());
+    // Piece by piece through one small buffer, each decoded straight into the text.
+    QString text(file.size(), Qt::Uninitialized);
     constexpr qint64 Piece = 1 << 20;
-    while (!file.atEnd()) {
-        const QByteArray piece = file.read(Piece);
-        if (piece.isEmpty())
+    QByteArray piece(Piece, Qt::Uninitialized);
+    qint64 got = 0;
+    for (;;) {
+        const qint64 n = file.read(piece.data(), Piece);
+        if (n <= 0)
             break;
-        text += codec::decode(piece, encoding);
-        if (text.size() > MaxFileBytes)
-            throw RuntimeError(ErrPathFileAccess, TooLargeText);
+        if (got + n > text.size()) {
+            // The file grew while it was read: take what is there now.
+            if (got + n > MaxFileBytes)
+                throw RuntimeError(ErrPathFileAccess, TooLargeText);
+            text.resize(got + n);
+        }
+        codec::decodeAnsiInto(piece.constData(), n, reinterpret_cast<char16_t *>(text.data()) + got);
+        got += n;
     }
     if (file.error() != QFileDevice::NoError)
         throw RuntimeError(ErrPathFileAccess, file.errorString());
+    text.truncate(got);
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -25,35 +26,8 @@ constexpr std::array<char16_t, 32> HighControls = {
 
 QString decodeAnsi(const QByteArray &bytes)
 {
-    // Windows-1252 is Latin-1 but for 0x80..0x9F, so convert fast and mend those.
-    QString out = QString::fromLatin1(bytes);
-    char16_t *dst = reinterpret_cast<char16_t *>(out.data());
-    const auto *src = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    for (; i < size; ++i) {
-        // Most text is plain ASCII: skip such bytes sixteen (or eight) at a time.
-#ifdef __SSE2__
-        while (i + 16 <= size
-               && !_mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(src + i))))
-            i += 16;
-#else
-        while (i + 8 <= size) {
-            quint64 word;
-            std::memcpy(&word, src + i, 8);
-            if (word & 0x8080808080808080ULL)
-                break;
-            i += 8;
-        }
-#endif
-        if (i >= size)
-            break;
-        const unsigned char b = src[i];
-        if (b >= 0x80 && b < 0xA0) {
-            const char16_t u = HighControls[b - 0x80];
-            dst[i] = u ? u : Replacement;
-        }
-    }
+    QString out(bytes.size(), Qt::Uninitialized);
+    decodeAnsiInto(bytes.constData(), bytes.size(), reinterpret_cast<char16_t *>(out.data()));
     return out;
 }
 
@@ -81,6 +55,33 @@ QString decodeUtf16(const QByteArray &bytes)
 }
 
 } // namespace
+
+void decodeAnsiInto(const char *source, qsizetype size, char16_t *dst)
+{
+    // Windows-1252 is Latin-1 but for 0x80..0x9F; plain ASCII, by far the most, is
+    // widened sixteen bytes at a time, other blocks byte by byte.
+    const auto *src = reinterpret_cast<const unsigned char *>(source);
+    qsizetype i = 0;
+    while (i < size) {
+#ifdef __SSE2__
+        if (i + 16 <= size) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + i));
+            if (!_mm_movemask_epi8(bytes)) {
+                const __m128i zero = _mm_setzero_si128();
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_unpacklo_epi8(bytes, zero));
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i + 8), _mm_unpackhi_epi8(bytes, zero));
+                i += 16;
+                continue;
+            }
+        }
+#endif
+        for (const qsizetype end = std::min(size, i + 16); i < end; ++i) {
+            const unsigned char b = src[i];
+            const char16_t high = b >= 0x80 && b < 0xA0 ? HighControls[b - 0x80] : b;
+            dst[i] = high ? high : (b ? Replacement : char16_t(0));
+        }
+    }
+}
 
 void mendUtf16(char16_t *dst, qsizetype units)
 {
