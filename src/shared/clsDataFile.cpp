@@ -178,7 +178,8 @@ bool clsDataFile::readPosts(TableLines &lines, const QString &text)
 int clsDataFile::fieldColumn(const QString &name) const
 {
     for (qsizetype k = 0; k < m_fieldNames.size(); ++k) {
-        if (m_fieldNames[k].compare(name, Qt::CaseInsensitive) == 0)
+        // Names of another length never match; the letter-case comparison is dear.
+        if (m_fieldNames[k].size() == name.size() && m_fieldNames[k].compare(name, Qt::CaseInsensitive) == 0)
             return int(k) + 2;
     }
     return -1;
