@@ -100,16 +100,36 @@ QString makeProgressFile(const QString &documents, int learners, const QString &
 }
 
 // The floor of an answer: the four tables read and the progress file rewritten safely.
+bool answerFloor(const Installation &at)
+{
+    for (const char *table : {"fraga.ini", "svarsalt.ini", "facit.ini", "bilder.ini"})
+        benchmark::DoNotOptimize(floors::readAndCountLineEnds(at.folder + "/ini/" + table, true));
+    return floors::crashSafeRewrite(at.progressPath);
+}
+
 void BM_AnswerFloor(benchmark::State &state)
 {
     const Installation &at = installations.at(int(state.range(0)));
     for (auto _ : state) {
-        for (const char *table : {"fraga.ini", "svarsalt.ini", "facit.ini", "bilder.ini"})
-            benchmark::DoNotOptimize(floors::readAndCountLineEnds(at.folder + "/ini/" + table, true));
-        if (!floors::crashSafeRewrite(at.progressPath))
+        if (!answerFloor(at))
             state.SkipWithError("rewrite failed");
     }
 }
+
+// One answer as the window gives it: the key, the next room's question, its scene
+// picture, the clock and the save of the run.
+bool answerOnce(scenario::ScenarioRun &run)
+{
+    const scenario::AnswerOutcome outcome = run.judge(QStringLiteral("1"));
+    run.moveTo(outcome.targetRoom);
+    const scenario::ScenarioFiles &files = run.files();
+    const qint16 pictures = scenario::clsBild::getImageCount(files, run.state().scenarioId, run.state().roomId);
+    benchmark::DoNotOptimize(scenario::clsBild::getImage(files, run.state().scenarioId, run.state().roomId, 1));
+    benchmark::DoNotOptimize(pictures);
+    benchmark::DoNotOptimize(run.clockText());
+    return run.save();
+}
+
 
 void BM_OneAnswer(benchmark::State &state)
 {
@@ -117,17 +137,9 @@ void BM_OneAnswer(benchmark::State &state)
     haz::platform::setInstallationFolder(at.folder);
     scenario::ScenarioRun run(QStringLiteral(" user=%1,mode=1").arg(Learner), at.folder);
     run.start();
-    for (auto _ : state) {
-        const scenario::AnswerOutcome outcome = run.judge(QStringLiteral("1"));
-        run.moveTo(outcome.targetRoom);
-        const scenario::ScenarioFiles &files = run.files();
-        const qint16 pictures = scenario::clsBild::getImageCount(files, run.state().scenarioId, run.state().roomId);
-        benchmark::DoNotOptimize(scenario::clsBild::getImage(files, run.state().scenarioId, run.state().roomId, 1));
-        benchmark::DoNotOptimize(pictures);
-        benchmark::DoNotOptimize(run.clockText());
-        if (!run.save())
+    for (auto _ : state)
+        if (!answerOnce(run))
             state.SkipWithError("not saved");
-    }
 }
 
 BENCHMARK(BM_AnswerFloor)->Arg(10)->Arg(5000)->Unit(benchmark::kMillisecond);
@@ -164,6 +176,14 @@ int main(int argc, char **argv)
     for (const char *rooms : {"10", "5000"})
         printRatio(reporter, std::string("one answer / four tables read + crash-safe rewrite, rooms ") + rooms,
                    std::string("BM_OneAnswer/") + rooms, std::string("BM_AnswerFloor/") + rooms, 1.5);
+    for (int rooms : {10, 5000}) {
+        const Installation &at = installations.at(rooms);
+        haz::platform::setInstallationFolder(at.folder);
+        scenario::ScenarioRun run(QStringLiteral(" user=%1,mode=1").arg(Learner), at.folder);
+        run.start();
+        printInterleavedRatio("one answer / four tables read + crash-safe rewrite, rooms " + std::to_string(rooms),
+                              [&] { return answerOnce(run); }, [&] { return answerFloor(at); }, 1.5);
+    }
     benchmark::Shutdown();
     return 0;
 }

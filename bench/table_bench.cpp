@@ -276,6 +276,20 @@ int main(int argc, char **argv)
     for (const char *n : {"100", "10000", "30000"})
         printRatio(reporter, (std::string("save (exit, answer) / crash-safe rewrite, learners ") + n).c_str(),
                    std::string("BM_ProgressSaveAtExit/") + n, std::string("BM_CrashSafeRewrite/") + n, 2.0);
+    haz::ScriptedMessages messages;
+    for (int learners : {100, 10000, 30000}) {
+        const QString path = progressFiles.at(learners);
+        const QString last = QStringLiteral("Learner %1").arg(learners - 1);
+        training::LearnerProgress progress;
+        printInterleavedRatio(
+            "save (exit, answer) / crash-safe rewrite, learners " + std::to_string(learners),
+            [&] {
+                progress.selTab = (progress.selTab + 1) % 10;
+                return training::progress::saveLearnerProgress(path, last, progress, progress.selTab, messages, {})
+                       == training::progress::SaveOutcome::Saved;
+            },
+            [&] { return floors::crashSafeRewrite(path); }, 2.0);
+    }
     measureReadPeak(200);
     benchmark::Shutdown();
     return 0;
