@@ -173,7 +173,7 @@ void BM_SignIn(benchmark::State &state)
         training::LearnerProgress progress;
         training::progress::readLearnerProgress(*result.record, progress);
         const auto table = tables.table(training::launch::scenarioTablePath(iniDir));
-        const auto items = training::launch::scenarioListOf(*table, training::launch::runFieldsOf(*result.record, 1));
+        const auto items = training::launch::scenarioListOf(*table, result.record);
         const training::ScenarioBars bars = training::scenarioBars(training::scenarioListsOf(*result.record),
                                                                    training::scenarioTableOf(*table),
                                                                    progress.excerQuizPos);

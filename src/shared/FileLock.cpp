@@ -29,9 +29,10 @@ FileLock::FileLock(const QString &path, int waitMs)
         if (m_held || m_lock->error() != QLockFile::LockFailedError || deadline.hasExpired())
             return;
         // A holder killed between making the lock file and writing its name into it
-        // leaves an empty file that names nobody: stale once it is older than that step.
+        // leaves a file that names nobody (empty, or cut short): stale once it is older
+        // than that step.
         const QFileInfo info(m_lock->fileName());
-        if (!m_lock->getLockInfo(nullptr, nullptr, nullptr) && info.exists() && info.size() == 0
+        if (!m_lock->getLockInfo(nullptr, nullptr, nullptr) && info.exists()
             && info.lastModified().msecsTo(QDateTime::currentDateTime()) > unnamedStaleAfterMs)
             m_lock->removeStaleLockFile();
     }
