@@ -2,12 +2,22 @@
 
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 
 #include <algorithm>
 
 namespace haz {
+
+namespace {
+bool namesNobody(const QString &lockPath)
+{
+    const QFileInfo info(lockPath);
+    return info.exists() && info.lastModified().msecsTo(QDateTime::currentDateTime()) > FileLock::unnamedStaleAfterMs
+           && !QLockFile(lockPath).getLockInfo(nullptr, nullptr, nullptr);
+}
+} // namespace
 
 QString FileLock::lockPathFor(const QString &path)
 {
@@ -30,10 +40,13 @@ FileLock::FileLock(const QString &path, int waitMs)
             return;
         // A holder killed between making the lock file and writing its name into it
         // leaves a file that names nobody (empty, or cut short): stale once it is older
-        // than that step.
-        const QFileInfo info(m_lock->fileName());
-        if (!m_lock->getLockInfo(nullptr, nullptr, nullptr) && info.exists()
-            && info.lastModified().msecsTo(QDateTime::currentDateTime()) > unnamedStaleAfterMs)
+        // than that step. The lock keeps a second such file ("<lock>.rmlock") while it
+        // takes over a stale lock; a program killed then leaves that one behind too,
+        // and it would block every takeover.
+        const QString rmlock = m_lock->fileName() + QStringLiteral(".rmlock");
+        if (namesNobody(rmlock))
+            QFile::remove(rmlock);
+        if (namesNobody(m_lock->fileName()))
             m_lock->removeStaleLockFile();
     }
 }
