@@ -1,11 +1,13 @@
-// Table-file speed and memory, each beside the real floor measured in the same run:
+// Table-file speed and memory, each beside its floor (Floors.h) measured in the same run:
 //  - readData + findPosts of the last learner of a 10,000-learner progress file (8-bit)
 //    and of the last post of a 5,000-post caption table (UTF-16), against reading the
-//    file's bytes and finding every line end (goal: 1.5x);
-//  - UpdateFieldPost of one field of the last learner, against copying the file and
-//    flushing the copy to disk (goal: 2x);
-//  - saving the 29 fields of a learner at exit on that file (saveLearnerProgress: the
-//    lookup and one rewrite), against the same copy (goal: 3x);
+//    file and counting its line ends, vectorised (goal: 1.5x);
+//  - signing a learner in (one reading of the progress file shared by the learner's
+//    counters, the tactics list and the scenario bars) at 10,000 and 30,000
+//    learners, against the same read floor (goal: 2x);
+//  - the save at exit, which is also the save after an answer (saveLearnerProgress:
+//    one reading and one rewrite), at 100, 10,000 and 30,000 learners, against the
+//    crash-safe rewrite: copy, flush, rename, flush the folder (goal: 2x);
 //  - peak memory of reading a 200 MB progress file, against the file's size (goal: 3x).
 // The ratios are printed at the end.
 
@@ -13,6 +15,11 @@
 #include "Platform.h"
 #include "ProgressFile.h"
 #include "ProgressLayout.h"
+#include "ProgressOverviewRatings.h"
+#include "RuntimeError.h"
+#include "ScenarioLaunch.h"
+#include "SignIn.h"
+#include "TableCache.h"
 #include "TextCodec.h"
 #include "clsDataFile.h"
 
@@ -24,6 +31,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "Floors.h"
 #include "RatioReporter.h"
 
 #include <cstdio>
@@ -40,21 +48,38 @@ constexpr int CaptionPosts = 5000;
 QTemporaryDir *workDir = nullptr;
 QString progressPath;
 QString captionPath;
+QString iniDir;
+std::map<int, QString> progressFiles; // by number of learners
 
-QString makeProgressFile()
+QString makeProgressFile(int learners)
 {
     const QStringList fields = haz::progress::fieldNames();
     haz::clsDataFile file;
     file.setNonUniCodeMode(true);
-    file.createFileNHead(QStringLiteral("enprogress.ini"), workDir->path(), QStringLiteral("Users"), fields);
-    for (int i = 0; i < Learners; ++i) {
+    const QString name = QStringLiteral("en%1.ini").arg(learners);
+    file.createFileNHead(name, workDir->path(), QStringLiteral("Users"), fields);
+    for (int i = 0; i < learners; ++i) {
         QStringList values{QStringLiteral("Learner %1").arg(i)};
         for (int f = 2; f <= ProgressFields; ++f)
             values << QString::number((i * 7 + f) % 100 - 1);
         file.savePost(values);
     }
     file.exitFileWrite();
-    return QDir(workDir->path()).filePath(QStringLiteral("enprogress.ini"));
+    return QDir(workDir->path()).filePath(name);
+}
+
+// A scenario table of three scenarios, as the tactics list and the bars read it.
+QString makeScenarioTable()
+{
+    const QString folder = QDir(workDir->path()).filePath(QStringLiteral("ini"));
+    QDir().mkpath(folder);
+    haz::clsDataFile file;
+    file.createFileNHead(QStringLiteral("Scenario.ini"), folder, QStringLiteral("Scenario"),
+                         {"sc_id", "Namn", "Besk", "StartTid", "PoangMin", "PoangMax", "Logo", "Temp", "Vind"});
+    for (int i = 1; i <= 3; ++i)
+        file.savePost({QString::number(i), QStringLiteral("Scenario %1").arg(i), "", "480", "0", "40", "", "", ""});
+    file.exitFileWrite();
+    return folder;
 }
 
 QString makeCaptionFile()
@@ -69,27 +94,15 @@ QString makeCaptionFile()
     return QDir(workDir->path()).filePath(QStringLiteral("captions.ini"));
 }
 
-// Baseline: the file's bytes read and every line end found, nothing else.
-void findLineEnds(const QString &path, bool utf16, benchmark::State &state)
+void readFloor(const QString &path, bool utf16, benchmark::State &state)
 {
-    for (auto _ : state) {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        const QByteArray bytes = f.readAll();
-        const char *data = bytes.constData();
-        const char *end = data + bytes.size();
-        qsizetype lineEnds = 0;
-        for (const char *p = data; (p = static_cast<const char *>(std::memchr(p, '\n', std::size_t(end - p)))); ++p) {
-            // In UTF-16 a line end is 0x0A 0x00 at an even offset (after the mark).
-            if (!utf16 || ((p - data) % 2 == 0 && p + 1 < end && p[1] == 0))
-                ++lineEnds;
-        }
-        benchmark::DoNotOptimize(lineEnds);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floors::readAndCountLineEnds(path, utf16));
 }
 
-void BM_ProgressBaselineLineEnds(benchmark::State &state) { findLineEnds(progressPath, false, state); }
-void BM_CaptionBaselineLineEnds(benchmark::State &state) { findLineEnds(captionPath, true, state); }
+void BM_ProgressBaselineLineEnds(benchmark::State &state) { readFloor(progressPath, false, state); }
+void BM_CaptionBaselineLineEnds(benchmark::State &state) { readFloor(captionPath, true, state); }
+void BM_ProgressReadFloor(benchmark::State &state) { readFloor(progressFiles.at(int(state.range(0))), false, state); }
 
 void BM_ProgressReadFindLast(benchmark::State &state)
 {
@@ -118,45 +131,54 @@ void BM_CaptionReadFindLast(benchmark::State &state)
     }
 }
 
-void copyFile(benchmark::State &state, bool flush)
+void BM_CrashSafeRewrite(benchmark::State &state)
 {
-    const QString target = QDir(workDir->path()).filePath(QStringLiteral("copy.ini"));
-    for (auto _ : state) {
-        QFile::remove(target);
-        QFile::copy(progressPath, target);
-        if (flush) {
-            QFile copy(target);
-            copy.open(QIODevice::ReadWrite);
-            haz::platform::flushToDisk(copy);
-        }
-    }
-}
-
-void BM_ProgressBaselineCopy(benchmark::State &state) { copyFile(state, false); }
-void BM_ProgressBaselineCopyFlushed(benchmark::State &state) { copyFile(state, true); }
-
-void BM_ProgressUpdateLast(benchmark::State &state)
-{
-    int n = 0;
-    for (auto _ : state) {
-        haz::clsDataFile file;
-        file.setNonUniCodeMode(true);
-        if (!file.UpdateFieldPost(progressPath, QStringLiteral("examQuizPos"), Learners - 1, QString::number(n++ % 50)))
-            state.SkipWithError("update failed");
-    }
+    const QString path = progressFiles.at(int(state.range(0)));
+    for (auto _ : state)
+        if (!floors::crashSafeRewrite(path))
+            state.SkipWithError("rewrite failed");
 }
 
 void BM_ProgressSaveAtExit(benchmark::State &state)
 {
+    const int learners = int(state.range(0));
+    const QString path = progressFiles.at(learners);
     haz::ScriptedMessages messages;
     training::LearnerProgress progress;
-    const QString last = QStringLiteral("Learner %1").arg(Learners - 1);
+    const QString last = QStringLiteral("Learner %1").arg(learners - 1);
     int n = 0;
     for (auto _ : state) {
         progress.selTab = n++ % 10;
-        if (training::progress::saveLearnerProgress(progressPath, last, progress, progress.selTab, messages, {})
+        if (training::progress::saveLearnerProgress(path, last, progress, progress.selTab, messages, {})
             != training::progress::SaveOutcome::Saved)
             state.SkipWithError("save failed");
+    }
+}
+
+// What signing in reads and works out, without the windows: the learner looked up
+// (one reading), the counters, the tactics list and the three scenario bars.
+void BM_SignIn(benchmark::State &state)
+{
+    const int learners = int(state.range(0));
+    const QString path = progressFiles.at(learners);
+    const QString last = QStringLiteral("Learner %1").arg(learners - 1);
+    haz::TableCache tables;
+    for (auto _ : state) {
+        haz::LastError failures;
+        const training::SignInResult result = training::signInLearner(last, path, failures);
+        if (!result.record) {
+            state.SkipWithError("learner not found");
+            break;
+        }
+        training::LearnerProgress progress;
+        training::progress::readLearnerProgress(*result.record, progress);
+        const auto table = tables.table(training::launch::scenarioTablePath(iniDir));
+        const auto items = training::launch::scenarioListOf(*table, result.record);
+        const training::ScenarioBars bars = training::scenarioBars(training::scenarioListsOf(*result.record),
+                                                                   training::scenarioTableOf(*table),
+                                                                   progress.excerQuizPos);
+        benchmark::DoNotOptimize(items);
+        benchmark::DoNotOptimize(bars);
     }
 }
 
@@ -164,11 +186,10 @@ BENCHMARK(BM_ProgressBaselineLineEnds)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProgressReadFindLast)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CaptionBaselineLineEnds)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CaptionReadFindLast)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ProgressBaselineCopy)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ProgressBaselineCopyFlushed)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ProgressUpdateLast)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ProgressSaveAtExit)->Unit(benchmark::kMillisecond);
-
+BENCHMARK(BM_ProgressReadFloor)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SignIn)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CrashSafeRewrite)->Arg(100)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProgressSaveAtExit)->Arg(100)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond);
 
 // Kilobytes of a line of /proc/self/status ("VmRSS:", "VmHWM:").
 long statusKb(const char *key)
@@ -233,8 +254,11 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     workDir = &dir;
-    progressPath = makeProgressFile();
+    for (int learners : {100, 10000, 30000})
+        progressFiles[learners] = makeProgressFile(learners);
+    progressPath = progressFiles.at(Learners);
     captionPath = makeCaptionFile();
+    iniDir = makeScenarioTable();
     std::printf("progress file: %lld bytes, caption table: %lld bytes\n",
                 static_cast<long long>(QFile(progressPath).size()), static_cast<long long>(QFile(captionPath).size()));
 
@@ -242,14 +266,30 @@ int main(int argc, char **argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nRatios to baselines:\n");
-    printRatio(reporter, "progress readData+findPosts / read, find line ends", "BM_ProgressReadFindLast",
+    printRatio(reporter, "progress readData+findPosts / read floor", "BM_ProgressReadFindLast",
                "BM_ProgressBaselineLineEnds", 1.5);
-    printRatio(reporter, "caption readData+findPosts / read, find line ends", "BM_CaptionReadFindLast",
+    printRatio(reporter, "caption readData+findPosts / read floor", "BM_CaptionReadFindLast",
                "BM_CaptionBaselineLineEnds", 1.5);
-    printRatio(reporter, "UpdateFieldPost / copy flushed to disk", "BM_ProgressUpdateLast",
-               "BM_ProgressBaselineCopyFlushed", 2.0);
-    printRatio(reporter, "save 29 fields at exit / copy flushed to disk", "BM_ProgressSaveAtExit",
-               "BM_ProgressBaselineCopyFlushed", 3.0);
+    for (const char *n : {"10000", "30000"})
+        printRatio(reporter, (std::string("sign-in / read floor, learners ") + n).c_str(),
+                   std::string("BM_SignIn/") + n, std::string("BM_ProgressReadFloor/") + n, 2.0);
+    for (const char *n : {"100", "10000", "30000"})
+        printRatio(reporter, (std::string("save (exit, answer) / crash-safe rewrite, learners ") + n).c_str(),
+                   std::string("BM_ProgressSaveAtExit/") + n, std::string("BM_CrashSafeRewrite/") + n, 2.0);
+    haz::ScriptedMessages messages;
+    for (int learners : {100, 10000, 30000}) {
+        const QString path = progressFiles.at(learners);
+        const QString last = QStringLiteral("Learner %1").arg(learners - 1);
+        training::LearnerProgress progress;
+        printInterleavedRatio(
+            "save (exit, answer) / crash-safe rewrite, learners " + std::to_string(learners),
+            [&] {
+                progress.selTab = (progress.selTab + 1) % 10;
+                return training::progress::saveLearnerProgress(path, last, progress, progress.selTab, messages, {})
+                       == training::progress::SaveOutcome::Saved;
+            },
+            [&] { return floors::crashSafeRewrite(path); }, 2.0);
+    }
     measureReadPeak(200);
     benchmark::Shutdown();
     return 0;

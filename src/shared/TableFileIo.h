@@ -39,6 +39,10 @@ PostHeader readPostHeader(TableLines &lines);
 
 bool hasLineBreak(const QString &value);
 
+// How many times the store has read the file at `path` (its bytes, whole) in this
+// process: what tests count to show that a file is read once.
+quint64 readsOf(const QString &path);
+
 // The whole file; RuntimeError 70 or 75 when it cannot be read or is too large.
 QByteArray readWholeFile(const QString &path);
 

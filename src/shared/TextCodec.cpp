@@ -2,8 +2,13 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace haz::codec {
 
@@ -21,31 +26,8 @@ constexpr std::array<char16_t, 32> HighControls = {
 
 QString decodeAnsi(const QByteArray &bytes)
 {
-    // Windows-1252 is Latin-1 but for 0x80..0x9F, so convert fast and mend those.
-    QString out = QString::fromLatin1(bytes);
-    char16_t *dst = reinterpret_cast<char16_t *>(out.data());
-    const auto *src = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    for (; i < size; ++i) {
-        // Most text is plain ASCII: skip eight such bytes at a time.
-        if ((i & 7) == 0) {
-            while (i + 8 <= size) {
-                quint64 word;
-                std::memcpy(&word, src + i, 8);
-                if (word & 0x8080808080808080ULL)
-                    break;
-                i += 8;
-            }
-            if (i >= size)
-                break;
-        }
-        const unsigned char b = src[i];
-        if (b >= 0x80 && b < 0xA0) {
-            const char16_t u = HighControls[b - 0x80];
-            dst[i] = u ? u : Replacement;
-        }
-    }
+    QString out(bytes.size(), Qt::Uninitialized);
+    decodeAnsiInto(bytes.constData(), bytes.size(), reinterpret_cast<char16_t *>(out.data()));
     return out;
 }
 
@@ -66,8 +48,57 @@ QString decodeUtf16(const QByteArray &bytes)
     for (qsizetype i = 0; i < units; ++i)
         dst[i] = char16_t(src[2 * i] | (src[2 * i + 1] << 8));
 #endif
+    mendUtf16(dst, units);
+    if (oddByte)
+        dst[units] = Replacement;
+    return out;
+}
+
+} // namespace
+
+void decodeAnsiInto(const char *source, qsizetype size, char16_t *dst)
+{
+    // Windows-1252 is Latin-1 but for 0x80..0x9F; plain ASCII, by far the most, is
+    // widened sixteen bytes at a time, other blocks byte by byte.
+    const auto *src = reinterpret_cast<const unsigned char *>(source);
+    qsizetype i = 0;
+    while (i < size) {
+#ifdef __SSE2__
+        if (i + 16 <= size) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + i));
+            if (!_mm_movemask_epi8(bytes)) {
+                const __m128i zero = _mm_setzero_si128();
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_unpacklo_epi8(bytes, zero));
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i + 8), _mm_unpackhi_epi8(bytes, zero));
+                i += 16;
+                continue;
+            }
+        }
+#endif
+        for (const qsizetype end = std::min(size, i + 16); i < end; ++i) {
+            const unsigned char b = src[i];
+            const char16_t high = b >= 0x80 && b < 0xA0 ? HighControls[b - 0x80] : b;
+            dst[i] = high ? high : (b ? Replacement : char16_t(0));
+        }
+    }
+}
+
+void mendUtf16(char16_t *dst, qsizetype units)
+{
     // Surrogates must come in pairs; a lone half means nothing.
     for (qsizetype i = 0; i < units; ++i) {
+#ifdef __SSE2__
+        // Text without surrogates, by far the most, is passed eight units at a time.
+        while (i + 8 <= units) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(dst + i));
+            const __m128i high = _mm_and_si128(chunk, _mm_set1_epi16(short(0xF800)));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi16(high, _mm_set1_epi16(short(0xD800)))))
+                break;
+            i += 8;
+        }
+        if (i >= units)
+            break;
+#endif
         const char16_t c = dst[i];
         if (c < 0xD800 || c > 0xDFFF)
             continue;
@@ -77,10 +108,9 @@ QString decodeUtf16(const QByteArray &bytes)
         }
         dst[i] = Replacement;
     }
-    if (oddByte)
-        dst[units] = Replacement;
-    return out;
 }
+
+namespace {
 
 char encodeAnsiChar(char16_t u)
 {

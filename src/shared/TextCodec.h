@@ -13,6 +13,12 @@ enum class Encoding { Utf16, Ansi };
 
 QString decode(const QByteArray &bytes, Encoding encoding);
 
+// Windows-1252 bytes decoded into `count` units at `dst` (one unit per byte).
+void decodeAnsiInto(const char *src, qsizetype count, char16_t *dst);
+
+// UTF-16 units already in place: every lone surrogate becomes U+FFFD.
+void mendUtf16(char16_t *units, qsizetype count);
+
 // Characters that Windows-1252 cannot hold are written as "?".
 QByteArray encode(QStringView text, Encoding encoding);
 

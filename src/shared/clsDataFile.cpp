@@ -29,12 +29,9 @@ QStringView detail::PostTable::cellView(int column, int slot) const
     const char16_t *data = reinterpret_cast<const char16_t *>(text.utf16());
     const qsizetype size = text.size();
     qsizetype start = row.start;
-    for (int skip = column - 2; skip > 0; --skip) {
-        const char16_t *end = std::char_traits<char16_t>::find(data + start, std::size_t(size - start), u'\n');
-        start = end ? end - data + 1 : size;
-    }
-    const char16_t *found = std::char_traits<char16_t>::find(data + start, std::size_t(size - start), u'\n');
-    qsizetype end = found ? found - data : size;
+    for (int skip = column - 2; skip > 0; --skip)
+        start = std::min(findLineFeed(data, start, size) + 1, size);
+    qsizetype end = findLineFeed(data, start, size);
     if (end > start && data[end - 1] == u'\r')
         --end;
     return QStringView(text).sliced(start, end - start);
@@ -163,10 +160,7 @@ bool clsDataFile::readPosts(TableLines &lines, const QString &text)
             if (!readPostHeader(lines).found)
                 continue;
             detail::PostTable::Row row{qint32(lines.position()), 0};
-            while (row.present < valueColumns && !lines.atEnd()) {
-                lines.skipLines(1);
-                ++row.present;
-            }
+            row.present = qint32(lines.skipAtMost(valueColumns));
             table->rows.push_back(row);
             ++p;
         }
@@ -184,7 +178,8 @@ bool clsDataFile::readPosts(TableLines &lines, const QString &text)
 int clsDataFile::fieldColumn(const QString &name) const
 {
     for (qsizetype k = 0; k < m_fieldNames.size(); ++k) {
-        if (m_fieldNames[k].compare(name, Qt::CaseInsensitive) == 0)
+        // Names of another length never match; the letter-case comparison is dear.
+        if (m_fieldNames[k].size() == name.size() && m_fieldNames[k].compare(name, Qt::CaseInsensitive) == 0)
             return int(k) + 2;
     }
     return -1;
@@ -218,6 +213,11 @@ FindResult clsDataFile::findPosts(const QString &field, const QString &value) co
             result.m_slots.push_back(slot);
     }
     return result;
+}
+
+quint64 clsDataFile::readsOf(const QString &path)
+{
+    return tablefile::readsOf(path);
 }
 
 QList<QStringList> clsDataFile::allReadData() const

@@ -14,7 +14,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace haz {
@@ -111,8 +113,24 @@ public:
     };
     QList<bool> UpdateFieldsPost(const QString &path, qint32 postNr, const QList<FieldValue> &fields);
 
+    // findPosts(keyField, key) and UpdateFieldsPost on the first match's slot, in one
+    // reading of the file: `change` gets the post as read and returns the fields to
+    // write (none: nothing is written). Nothing, and nothing written, when the file
+    // cannot be read or holds no such post; a write that fails is a RuntimeError,
+    // as with UpdateFieldsPost.
+    struct FoundPost {
+        qint32 slot = 0;
+        QStringList values; // fields 1 .. n as read
+    };
+    using PostChange = std::function<QList<FieldValue>(const FoundPost &post)>;
+    std::optional<QList<bool>> UpdateFieldsOfPost(const QString &path, const QString &keyField,
+                                                  const QString &key, const PostChange &change);
+
     const QString &lastErrorText() const { return m_lastErrorText; }
     qint32 lastErrorNumber() const { return m_lastErrorNumber; }
+
+    // How many times this process has read the file at `path` through the store.
+    static quint64 readsOf(const QString &path);
 
     // The name of the temporary file UpdateFieldPost writes beside `path`.
     static QString temporaryFileFor(const QString &path);
@@ -132,7 +150,9 @@ private:
     QStringList postLines(const QStringList &values) const;
     void dropPostTable();
     bool seekPost(TableLines &lines, qint32 postNr) const;
-    void replaceWith(const ChangeSource &source, const QString &path, const QByteArray &out);
+    QList<bool> rewriteFields(const ChangeSource &source, TableLines lines, const QString &path, qint32 postNr,
+                              const QList<FieldValue> &fields);
+    void replaceWith(const ChangeSource &source, const QString &path, const QList<QByteArrayView> &pieces);
     void appendWhole(const QString &path, qint64 oldSize, const QByteArray &post);
 
     bool m_nonUniCodeMode = false;

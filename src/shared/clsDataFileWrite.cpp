@@ -339,13 +339,13 @@ bool clsDataFile::UpdateFieldPost(const QString &path, const QString &field, qin
     if (!appendLine)
         completeHalfCharacter(out, !m_nonUniCodeMode, hasMark ? 2 : 0);
 
-    replaceWith(source, path, out);
+    replaceWith(source, path, {QByteArrayView(out)});
     return true;
 }
 
 // Puts `out` in the place of the source file through a flushed temporary file, and
 // leaves the file hidden under the name the caller used.
-void clsDataFile::replaceWith(const ChangeSource &source, const QString &path, const QByteArray &out)
+void clsDataFile::replaceWith(const ChangeSource &source, const QString &path, const QList<QByteArrayView> &pieces)
 {
     const QString &resolved = source.path;
     refuseReadOnly(resolved);
@@ -358,7 +358,10 @@ void clsDataFile::replaceWith(const ChangeSource &source, const QString &path, c
             throw RuntimeError(ErrPermissionDenied);
         tmp.setPermissions(QFile::permissions(resolved));
         errno = 0;
-        if (tmp.write(out) != out.size() || !platform::flushToDisk(tmp))
+        for (const QByteArrayView piece : pieces)
+            if (tmp.write(piece.data(), piece.size()) != piece.size())
+                throw RuntimeError(ErrPathFileAccess, copyNotWrittenText(resolved, tmp, errno));
+        if (!platform::flushToDisk(tmp))
             throw RuntimeError(ErrPathFileAccess, copyNotWrittenText(resolved, tmp, errno));
         tmp.close();
     }
@@ -370,20 +373,56 @@ void clsDataFile::replaceWith(const ChangeSource &source, const QString &path, c
 
 QList<bool> clsDataFile::UpdateFieldsPost(const QString &path, qint32 postNr, const QList<FieldValue> &fields)
 {
-    QList<bool> results(fields.size(), false);
     ChangeSource source;
     if (!readHeaderForChange(path, source))
-        return results;
+        return QList<bool>(fields.size(), false);
+    return rewriteFields(source, source.lines, path, postNr, fields);
+}
+
+std::optional<QList<bool>> clsDataFile::UpdateFieldsOfPost(const QString &path, const QString &keyField,
+                                                           const QString &key, const PostChange &change)
+{
+    ChangeSource source;
+    FoundPost post;
+    // A file that cannot be read is no post to change, as for readData + findPosts.
+    try {
+        if (!readHeaderForChange(path, source))
+            return std::nullopt;
+        TableLines posts = source.lines;
+        if (!readPosts(posts, source.text))
+            return std::nullopt;
+        const FindResult found = findPosts(keyField, key);
+        if (found.isOneDimensional() || found.matchCount() < 1)
+            return std::nullopt;
+        post.slot = found.m_slots.front();
+        for (int column = 2; column < m_data->columns - 1; ++column)
+            post.values << m_data->cell(column, post.slot);
+    } catch (const RuntimeError &e) {
+        noteError(e.description(), e.number());
+        return std::nullopt;
+    }
+    const QList<FieldValue> fields = change(post);
+    if (fields.isEmpty())
+        return QList<bool>();
+    return rewriteFields(source, source.lines, path, post.slot, fields);
+}
+
+// Writes `fields` into the post numbered `postNr` of the source, `lines` standing
+// just after its header.
+QList<bool> clsDataFile::rewriteFields(const ChangeSource &source, TableLines lines, const QString &path,
+                                       qint32 postNr, const QList<FieldValue> &fields)
+{
+    QList<bool> results(fields.size(), false);
     // Where each value line of the post lies, in characters.
     std::vector<std::pair<qsizetype, qsizetype>> spots;
     try {
-        if (!seekPost(source.lines, postNr)) {
+        if (!seekPost(lines, postNr)) {
             noteError(QStringLiteral("No post numbered %1").arg(postNr), ErrSubscript);
             return results;
         }
-        for (qint32 k = 0; k < m_numFields && !source.lines.atEnd(); ++k) {
-            const qsizetype start = source.lines.position();
-            spots.emplace_back(start, start + source.lines.readLine().size());
+        for (qint32 k = 0; k < m_numFields && !lines.atEnd(); ++k) {
+            const qsizetype start = lines.position();
+            spots.emplace_back(start, start + lines.readLine().size());
         }
     } catch (const RuntimeError &e) {
         noteError(e.description(), e.number());
@@ -411,24 +450,34 @@ QList<bool> clsDataFile::UpdateFieldsPost(const QString &path, qint32 postNr, co
     if (!results.contains(true))
         return results;
 
+    // The new file is the old bytes with the new values between them, written piece
+    // by piece: no second copy of the file is built in memory.
     const QByteArray &bytes = source.bytes;
     const qsizetype mark = !m_nonUniCodeMode && bytes.startsWith(codec::fileStart(codec::Encoding::Utf16)) ? 2 : 0;
     const auto toByte = [&](qsizetype chars) {
         return std::min<qsizetype>(m_nonUniCodeMode ? chars : mark + 2 * chars, bytes.size());
     };
-    QByteArray out;
-    out.reserve(bytes.size() + 1024);
-    qsizetype copied = 0; // bytes of the source already in `out`
+    QList<QByteArray> encoded;
+    encoded.reserve(qsizetype(spots.size()));
+    QList<QByteArrayView> pieces;
+    qsizetype copied = 0; // bytes of the source already in `pieces`
     for (std::size_t k = 0; k < spots.size(); ++k) {
         if (!newValues[k])
             continue;
-        out += QByteArrayView(bytes).sliced(copied, toByte(spots[k].first) - copied);
-        out += codec::encode(*newValues[k], encoding());
+        pieces << QByteArrayView(bytes).sliced(copied, toByte(spots[k].first) - copied);
+        encoded << codec::encode(*newValues[k], encoding());
+        pieces << QByteArrayView(encoded.constLast());
         copied = toByte(spots[k].second);
     }
-    out += QByteArrayView(bytes).sliced(copied);
-    completeHalfCharacter(out, !m_nonUniCodeMode, mark);
-    replaceWith(source, path, out);
+    pieces << QByteArrayView(bytes).sliced(copied);
+    // A UTF-16 file that ended in half a character gets its other half, as above.
+    static const char zero = '\0';
+    qsizetype size = 0;
+    for (const QByteArrayView piece : pieces)
+        size += piece.size();
+    if (!m_nonUniCodeMode && (size - mark) % 2 != 0)
+        pieces << QByteArrayView(&zero, 1);
+    replaceWith(source, path, pieces);
     return results;
 }
 

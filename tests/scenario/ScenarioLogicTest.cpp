@@ -6,6 +6,8 @@
 #include "ScenarioRun.h"
 #include "SceneRules.h"
 
+#include <QDateTime>
+
 using namespace scenario;
 using namespace scenariotest;
 using haztest::errorOf;
@@ -335,6 +337,52 @@ TEST_F(Run, AnAnswerIsOneRewriteThatLeavesTheFileOfOneUpdatePerField)
     EXPECT_TRUE(namesTheField);
     EXPECT_EQ(haztest::readFile(progressPath()), haztest::readFile(oneByOne));
     EXPECT_EQ(runFields("Anna", 1), QStringList({"5", "2", "-1", score}));
+}
+
+TEST_F(Run, KeepsTablesForTheRunAndSeesAnAuthorsEditAtTheNextLookup)
+{
+    ScenarioRun &r = make(" user=Anna,mode=1");
+    r.start();
+    r.judge("1");
+    clsBild::getImageCount(r.files(), 5, 1);
+    const auto reads = [&](const char *table) {
+        return haz::clsDataFile::readsOf(env.installFolder() + "/ini/" + table);
+    };
+    const QList<const char *> tables{"fraga.ini", "svarsalt.ini", "facit.ini", "bilder.ini", "captions.ini"};
+    QList<quint64> before;
+    for (const char *table : tables)
+        before << reads(table);
+    EXPECT_EQ(r.judge("2").targetRoom, 2);
+    r.moveTo(2);
+    EXPECT_EQ(r.judge("3,1").targetRoom, 3);
+    r.moveTo(1);
+    clsBild::getImageCount(r.files(), 5, 1);
+    r.clockText();
+    for (qsizetype i = 0; i < tables.size(); ++i)
+        EXPECT_EQ(reads(tables[i]), before[i]) << tables[i] << " was read again though unchanged";
+
+    // The author changes where answer 2 of room 1 leads: the next answer goes there.
+    writeTable("facit.ini", tableText("Facit", FacitFields, {
+        {"1", "5", "1", "R1", "Too close!"}, {"1", "5", "2", "R3", ""}, {"1", "5", "*", "R1", ""},
+        {"3", "5", "1", "finish", ""}}));
+    EXPECT_EQ(r.judge("2").targetRoom, 3);
+
+    // An edit of the same size is seen by its modification time.
+    QString text = tableText("Fraga", FragaFields, {
+        {"1", "5", "Where do you halt?", "Think of the wind", "", "jn", "5", "True", "", "1", "", "", "1", "1"},
+        {"3", "5", "Report?", "", "", "jn", "7", "False", "", "3", "Done", "", "1", "1"}});
+    writeTable("fraga.ini", text);
+    EXPECT_EQ(r.moveTo(1).question.Fraga, "Where do you halt?");
+    writeTable("fraga.ini", text.replace("halt?", "wait?"));
+    QFile edited(env.installFolder() + "/ini/fraga.ini");
+    ASSERT_TRUE(edited.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(edited.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+    edited.close();
+    EXPECT_EQ(r.moveTo(1).question.Fraga, "Where do you wait?");
+
+    // A table that disappears fails the lookup as a fresh read would.
+    QFile::remove(env.installFolder() + "/ini/facit.ini");
+    EXPECT_EQ(errorOf([&] { r.judge("2"); }), haz::ErrFileNotFound);
 }
 
 TEST(CompletedLists, NewestFirstAndMinusOneIsEmpty)

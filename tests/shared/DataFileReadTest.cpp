@@ -1,8 +1,11 @@
 #include "RuntimeError.h"
+#include "TableLines.h"
 #include "TestEnvironment.h"
 #include "clsDataFile.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace haz;
 using haztest::ansi;
@@ -195,4 +198,44 @@ TEST_F(DataFileRead, NothingReadYetIsASubscriptError)
 {
     EXPECT_THROW(file.findPosts(QStringLiteral("A"), QStringLiteral("x")), RuntimeError);
     EXPECT_THROW(file.getPostPosField(0, QStringLiteral("A")), RuntimeError);
+}
+
+// Lines are found many units at a time; wherever a line end falls against those
+// blocks, and whether the last line has an end, skipping and seeking agree with
+// reading one line at a time.
+TEST(TableLinesScan, BlocksAgreeWithLineByLine)
+{
+    for (int lengthSeed = 0; lengthSeed < 40; ++lengthSeed) {
+        QString text;
+        for (int line = 0; line < 12; ++line) {
+            const int length = (lengthSeed * 7 + line * 5) % 23;
+            text += (line % 4 == 3 ? QStringLiteral("[") : QString()) + QString(length, u'x')
+                    + (line % 3 ? QStringLiteral("\r\n") : QStringLiteral("\n"));
+        }
+        if (lengthSeed % 2)
+            text.chop(lengthSeed % 4 == 1 ? 1 : 2); // the last line without its end, or with a lone CR
+        // Where each line starts, the plain way.
+        QList<qsizetype> starts{0};
+        for (qsizetype i = 0; i < text.size(); ++i)
+            if (text[i] == u'\n' && i + 1 < text.size())
+                starts << i + 1;
+        for (qsizetype from = 0; from < starts.size(); ++from) {
+            for (qsizetype count = 0; count <= starts.size() - from + 1; ++count) {
+                haz::TableLines lines(text);
+                lines.skipAtMost(from);
+                ASSERT_EQ(lines.position(), starts[from]);
+                const qsizetype skipped = lines.skipAtMost(count);
+                const qsizetype expected = std::min<qsizetype>(count, starts.size() - from);
+                ASSERT_EQ(skipped, expected) << "seed " << lengthSeed << " from " << from << " count " << count;
+                ASSERT_EQ(lines.position(), from + skipped < starts.size() ? starts[from + skipped] : text.size());
+            }
+            haz::TableLines seek(text);
+            seek.skipAtMost(from);
+            qsizetype header = from;
+            while (header < starts.size() && text[starts[header]] != u'[')
+                ++header;
+            ASSERT_EQ(seek.seekLineStartingWith(u'['), header < starts.size());
+            ASSERT_EQ(seek.position(), header < starts.size() ? starts[header] : text.size());
+        }
+    }
 }

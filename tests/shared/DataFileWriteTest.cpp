@@ -283,3 +283,59 @@ TEST_F(DataFileWrite, Utf16FileCutInsideALineEndTakesNoStrayCharacterIntoItsLast
         QFile::remove(path);
     }
 }
+
+TEST_F(DataFileWrite, UpdateOfAPostFoundByKeyReadsOnceAndWritesWhatFindAndUpdateWould)
+{
+    for (bool eightBit : {false, true}) {
+        const QString path = buildTable(4, eightBit);
+        const QString twoSteps = path + QStringLiteral(".two");
+        // "user2 " with a trailing blank is found by "user2"; the first such post wins.
+        clsDataFile names;
+        names.setNonUniCodeMode(eightBit);
+        ASSERT_TRUE(names.UpdateFieldPost(path, QStringLiteral("Name"), 2, QStringLiteral("user2 ")));
+        ASSERT_TRUE(names.UpdateFieldPost(path, QStringLiteral("Name"), 3, QStringLiteral("user2")));
+        QFile::remove(twoSteps);
+        ASSERT_TRUE(QFile::copy(path, twoSteps));
+        clsDataFile single;
+        single.setNonUniCodeMode(eightBit);
+        ASSERT_TRUE(single.UpdateFieldsPost(twoSteps, 2, {{"Note", "seen"}, {"Score", "7"}}).size() == 2);
+
+        const quint64 readsBefore = clsDataFile::readsOf(path);
+        clsDataFile f;
+        f.setNonUniCodeMode(eightBit);
+        clsDataFile::FoundPost seen;
+        const auto written = f.UpdateFieldsOfPost(path, QStringLiteral("name"), QStringLiteral("user2"),
+                                                  [&](const clsDataFile::FoundPost &post) {
+                                                      seen = post;
+                                                      return QList<clsDataFile::FieldValue>{{"Note", "seen"},
+                                                                                            {"Score", "7"}};
+                                                  });
+        ASSERT_TRUE(written.has_value());
+        EXPECT_EQ(*written, QList<bool>({true, true}));
+        EXPECT_EQ(seen.slot, 2);
+        EXPECT_EQ(seen.values, QStringList({"user2 ", "20", "n2"}));
+        EXPECT_EQ(clsDataFile::readsOf(path), readsBefore + 1);
+        EXPECT_EQ(readFile(path), readFile(twoSteps));
+
+        // No such post, or an unknown key field: nothing is asked and nothing written.
+        const QByteArray before = readFile(path);
+        bool asked = false;
+        const auto ask = [&](const clsDataFile::FoundPost &) {
+            asked = true;
+            return QList<clsDataFile::FieldValue>{{"Note", "x"}};
+        };
+        EXPECT_FALSE(f.UpdateFieldsOfPost(path, QStringLiteral("Name"), QStringLiteral("nobody"), ask));
+        EXPECT_FALSE(f.UpdateFieldsOfPost(path, QStringLiteral("Age"), QStringLiteral("user1"), ask));
+        EXPECT_FALSE(f.UpdateFieldsOfPost(path + QStringLiteral(".missing"), QStringLiteral("Name"),
+                                          QStringLiteral("user1"), ask));
+        EXPECT_FALSE(asked);
+        // The post was found but nothing is to be written: the file stays as it was.
+        const auto none = f.UpdateFieldsOfPost(path, QStringLiteral("Name"), QStringLiteral("user1"),
+                                               [](const clsDataFile::FoundPost &) {
+                                                   return QList<clsDataFile::FieldValue>();
+                                               });
+        ASSERT_TRUE(none.has_value());
+        EXPECT_TRUE(none->isEmpty());
+        EXPECT_EQ(readFile(path), before);
+    }
+}

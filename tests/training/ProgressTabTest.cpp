@@ -6,6 +6,7 @@
 #include "DiplomaPage.h"
 #include "ProgressLayout.h"
 #include "TwipGeometry.h"
+#include "clsDataFile.h"
 #include "frmCoursePrnt.h"
 
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace training;
 using trainingtest::installTable;
@@ -183,6 +185,49 @@ TEST_F(ProgressTabTest, TheDiplomaOffersTheLearnersNameAndRemembersTheOrganisati
     EXPECT_FALSE(haztest::readFile(progressFile()).contains("Rescue Service"));
     main()->close();
     EXPECT_TRUE(messages.shown().isEmpty()) << messages.texts().join(" | ").toStdString();
+}
+
+TEST_F(ProgressTabTest, SignInReadsEachFileOnceAndAResizeReadsNone)
+{
+    ASSERT_EQ(start(), TrainingProgram::StartResult::Started);
+    QHash<QString, QString> fields = annFields;
+    fields.insert("CurrentScenario", "3"); // a tactics run in progress
+    writeAnn(fields);
+    const QString scenarioTable = env.installFolder() + "/ini/scenario.ini";
+    const auto reads = [&] {
+        return std::pair(haz::clsDataFile::readsOf(progressFile()), haz::clsDataFile::readsOf(scenarioTable));
+    };
+    const auto before = reads();
+    signIn(QStringLiteral("Ann"));
+    ASSERT_TRUE(main()->isVisible());
+    EXPECT_EQ(reads(), std::pair(before.first + 1, before.second + 1));
+
+    // What the one reading gave reached every place that shows it.
+    EXPECT_EQ(label("curLblQuizHazDone"), "3");
+    EXPECT_EQ(bar("prgScenarioLatest"), 73);
+    EXPECT_EQ(bar("prgScenarioAvg"), 60);
+    EXPECT_EQ(bar("prgScenarioExam"), 42);
+    auto *list = main()->findChild<QTreeWidget *>(QStringLiteral("takQuizLst"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(list->currentItem(), nullptr);
+    EXPECT_EQ(list->currentItem()->text(0), "Ammonia leak at a cold store");
+    const int items = list->topLevelItemCount();
+    EXPECT_GT(items, 1);
+
+    const auto signedIn = reads();
+    for (int step = 1; step <= 3; ++step) {
+        main()->resize(main()->size() + QSize(40, 30));
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(reads(), signedIn);
+    EXPECT_EQ(list->topLevelItemCount(), items);
+    ASSERT_NE(list->currentItem(), nullptr);
+    EXPECT_FALSE(list->currentItem()->icon(0).isNull());
+
+    // Opening the tab later saves the change of tab (one reading, rewritten) and reads
+    // the progress file anew for the overview; the unchanged table is not read.
+    openProgressTab();
+    EXPECT_EQ(reads(), std::pair(signedIn.first + 2, signedIn.second));
 }
 
 TEST_F(ProgressTabTest, RowsOfHiddenTabsAreLeftOutAtStartUp)

@@ -6,10 +6,35 @@
 #include "clsDataFile.h"
 
 #include <functional>
+#include <limits>
+#include <vector>
 
 namespace scenario {
 
-ScenarioFiles::ScenarioFiles(QString installFolder) : m_folder(std::move(installFolder)) {}
+namespace {
+class ScenarioPosts;
+}
+
+// One scenario's posts of a table stay worked out for as long as the table is
+// unchanged: an answer then costs a look at the files, not a reading of them.
+struct ScenarioFiles::Cache {
+    haz::TableCache tables;
+    struct Posts {
+        std::shared_ptr<const haz::clsDataFile> table;
+        std::shared_ptr<const ScenarioPosts> posts;
+    };
+    QHash<QString, Posts> posts; // by table name and scenario number
+};
+
+ScenarioFiles::ScenarioFiles(QString installFolder)
+    : m_folder(std::move(installFolder)), m_cache(std::make_shared<Cache>())
+{
+}
+
+std::shared_ptr<const haz::clsDataFile> ScenarioFiles::read(const QString &name) const
+{
+    return m_cache->tables.table(table(name));
+}
 
 QString ScenarioFiles::table(const QString &name) const
 {
@@ -29,38 +54,47 @@ QString ScenarioFiles::html(const QString &name) const
 namespace {
 
 // The posts of one scenario in one table, read by field position (field k is
-// column k + 1 of the search result).
+// column k + 1 of the search result). Numbers are converted once; a value that does
+// not convert fails each time it is asked for, as it would on a fresh read.
 class ScenarioPosts {
 public:
     // What a table that cannot be read (or has no sc_id field) means: an error, or no
     // posts at all (scene pictures are optional; without them the scene stays as it was).
     enum class Unreadable { IsError, IsEmpty };
 
-    ScenarioPosts(const ScenarioFiles &files, const QString &tableName, qint16 scenarioId,
-                  Unreadable unreadable = Unreadable::IsError)
-        : m_name(QStringLiteral("ini/") + tableName)
+    ScenarioPosts(const QString &tableName, std::shared_ptr<const haz::clsDataFile> table, qint16 scenarioId,
+                  Unreadable unreadable)
+        : m_name(QStringLiteral("ini/") + tableName), m_table(std::move(table))
     {
         const bool empty = unreadable == Unreadable::IsEmpty;
-        if (!m_table.readData(files.table(tableName))) {
+        if (!m_table->readOk()) {
             if (empty)
                 return;
-            const int number = m_table.lastErrorNumber() ? m_table.lastErrorNumber() : haz::ErrFileNotFound;
+            const int number = m_table->lastErrorNumber() ? m_table->lastErrorNumber() : haz::ErrFileNotFound;
             throw haz::RuntimeError(number, QStringLiteral("The table %1 could not be read").arg(m_name));
         }
-        m_posts = m_table.findPosts(QStringLiteral("sc_id"), QString::number(scenarioId));
+        m_posts = m_table->findPosts(QStringLiteral("sc_id"), QString::number(scenarioId));
         if (m_posts.isOneDimensional()) {
             m_posts = {};
             if (!empty)
                 throw haz::RuntimeError(haz::ErrSubscript,
                                         QStringLiteral("The table %1 has no sc_id field").arg(m_name));
+            return;
         }
+        m_stride = m_posts.lastColumn() + 1;
+        m_numbers.assign(std::size_t(count() + 1) * std::size_t(m_stride), NotConverted);
     }
 
     int count() const { return m_posts.matchCount(); }
     QString text(int post, int field) const { return m_posts.at(field + 1, post); }
     qint16 number(int post, int field) const
     {
-        return converted(post, field, haz::conv::toInt16, QStringLiteral("a number"));
+        if (field < 0 || field >= m_stride)
+            return converted(post, field, haz::conv::toInt16, QStringLiteral("a number"));
+        qint32 &kept = m_numbers[std::size_t(post) * std::size_t(m_stride) + std::size_t(field)];
+        if (kept == NotConverted)
+            kept = converted(post, field, haz::conv::toInt16, QStringLiteral("a number"));
+        return qint16(kept);
     }
     bool boolean(int post, int field) const
     {
@@ -90,16 +124,36 @@ private:
         }
     }
 
+    static constexpr qint32 NotConverted = std::numeric_limits<qint32>::min();
+
     QString m_name;
-    haz::clsDataFile m_table;
+    std::shared_ptr<const haz::clsDataFile> m_table;
     haz::FindResult m_posts;
+    int m_stride = 0;
+    mutable std::vector<qint32> m_numbers; // by post and field
 };
+
+// The scenario's posts of the table as it is on disk now.
+std::shared_ptr<const ScenarioPosts> postsOf(const ScenarioFiles &files, const QString &tableName, qint16 scenarioId,
+                                             ScenarioPosts::Unreadable unreadable = ScenarioPosts::Unreadable::IsError)
+{
+    std::shared_ptr<const haz::clsDataFile> table = files.read(tableName);
+    ScenarioFiles::Cache::Posts &kept =
+        files.cache().posts[tableName + u'/' + QString::number(scenarioId)];
+    if (kept.table != table || !kept.posts) {
+        kept = {};
+        kept.posts = std::make_shared<const ScenarioPosts>(tableName, table, scenarioId, unreadable);
+        kept.table = std::move(table);
+    }
+    return kept.posts;
+}
 
 } // namespace
 
 clsScenario clsScenario::getScenario(const ScenarioFiles &files, qint16 id, bool *found)
 {
-    const ScenarioPosts posts(files, QStringLiteral("scenario.ini"), id);
+    const auto scenarioPosts = postsOf(files, QStringLiteral("scenario.ini"), id);
+    const ScenarioPosts &posts = *scenarioPosts;
     clsScenario result;
     const bool has = posts.count() > 0 && posts.number(1, 1) == id;
     if (found)
@@ -120,7 +174,8 @@ clsScenario clsScenario::getScenario(const ScenarioFiles &files, qint16 id, bool
 
 qint16 clsFraga::getStartUpFraga(const ScenarioFiles &files, qint16 scenarioId)
 {
-    const ScenarioPosts posts(files, QStringLiteral("fraga.ini"), scenarioId);
+    const auto scenarioPosts = postsOf(files, QStringLiteral("fraga.ini"), scenarioId);
+    const ScenarioPosts &posts = *scenarioPosts;
     qint16 room = 0;
     posts.forEachWith(2, scenarioId, [&](int post) {
         if (posts.text(post, 8) == QLatin1String("True"))
@@ -131,7 +186,8 @@ qint16 clsFraga::getStartUpFraga(const ScenarioFiles &files, qint16 scenarioId)
 
 clsFraga clsFraga::getFraga(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId, bool *found)
 {
-    const ScenarioPosts posts(files, QStringLiteral("fraga.ini"), scenarioId);
+    const auto scenarioPosts = postsOf(files, QStringLiteral("fraga.ini"), scenarioId);
+    const ScenarioPosts &posts = *scenarioPosts;
     clsFraga result;
     bool has = false;
     posts.forEachWith(2, scenarioId, [&](int post) {
@@ -159,7 +215,8 @@ clsFraga clsFraga::getFraga(const ScenarioFiles &files, qint16 scenarioId, qint1
 
 QList<clsSvarsAlt> clsSvarsAlt::getSvarsAlt(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId)
 {
-    const ScenarioPosts posts(files, QStringLiteral("svarsalt.ini"), scenarioId);
+    const auto scenarioPosts = postsOf(files, QStringLiteral("svarsalt.ini"), scenarioId);
+    const ScenarioPosts &posts = *scenarioPosts;
     QList<clsSvarsAlt> collected;
     posts.forEachWith(3, scenarioId, [&](int post) {
         if (posts.number(post, 2) != roomId)
@@ -177,7 +234,8 @@ QList<clsSvarsAlt> clsSvarsAlt::getSvarsAlt(const ScenarioFiles &files, qint16 s
 
 QList<clsFacit> clsFacit::getFacits(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId)
 {
-    const ScenarioPosts posts(files, QStringLiteral("facit.ini"), scenarioId);
+    const auto scenarioPosts = postsOf(files, QStringLiteral("facit.ini"), scenarioId);
+    const ScenarioPosts &posts = *scenarioPosts;
     QList<clsFacit> rows;
     posts.forEachWith(2, scenarioId, [&](int post) {
         if (posts.number(post, 1) == roomId)
@@ -189,7 +247,8 @@ QList<clsFacit> clsFacit::getFacits(const ScenarioFiles &files, qint16 scenarioI
 
 clsBild clsBild::getImage(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId, qint16 imgIndex)
 {
-    const ScenarioPosts posts(files, QStringLiteral("bilder.ini"), scenarioId, ScenarioPosts::Unreadable::IsEmpty);
+    const auto scenarioPosts = postsOf(files, QStringLiteral("bilder.ini"), scenarioId, ScenarioPosts::Unreadable::IsEmpty);
+    const ScenarioPosts &posts = *scenarioPosts;
     clsBild result;
     posts.forEachWith(2, scenarioId, [&](int post) {
         if (posts.number(post, 1) == roomId && posts.number(post, 4) == imgIndex)
@@ -200,7 +259,8 @@ clsBild clsBild::getImage(const ScenarioFiles &files, qint16 scenarioId, qint16 
 
 qint16 clsBild::getImageCount(const ScenarioFiles &files, qint16 scenarioId, qint16 roomId)
 {
-    const ScenarioPosts posts(files, QStringLiteral("bilder.ini"), scenarioId, ScenarioPosts::Unreadable::IsEmpty);
+    const auto scenarioPosts = postsOf(files, QStringLiteral("bilder.ini"), scenarioId, ScenarioPosts::Unreadable::IsEmpty);
+    const ScenarioPosts &posts = *scenarioPosts;
     qint32 count = 0;
     posts.forEachWith(2, scenarioId, [&](int post) {
         if (posts.number(post, 1) == roomId)

@@ -1,26 +1,39 @@
 #pragma once
 // The five scenario tables of the installation's ini folder, one plain class per row
-// kind with its lookup. Every lookup reads its table anew (UTF-16), takes the posts of
-// the scenario and filters them, comparing numbers as numbers. A table that cannot be
+// kind with its lookup. A lookup takes its table (UTF-16) from memory, read again
+// whenever its file changed on disk, takes the posts of the scenario and filters
+// them, comparing numbers as numbers. A table that cannot be
 // read, or lacks its sc_id field, is a RuntimeError; so is a number field of a post
 // of the scenario that does not convert.
+
+#include "TableCache.h"
 
 #include <QList>
 #include <QString>
 
+#include <memory>
+
 namespace scenario {
 
-// Paths of the tables and of the files they name, under one installation folder.
+// Paths of the tables and of the files they name, under one installation folder, and
+// the tables read so far (copies share them).
 class ScenarioFiles {
 public:
     explicit ScenarioFiles(QString installFolder);
     QString table(const QString &name) const;  // ini/<name>
+    // The table ini/<name> as it is on disk now; see haz::TableCache.
+    std::shared_ptr<const haz::clsDataFile> read(const QString &name) const;
+
+    // The tables read so far and what the lookups worked out from them.
+    struct Cache;
+    Cache &cache() const { return *m_cache; }
     QString image(const QString &name) const;  // data/images/<name>
     QString html(const QString &name) const;   // data/html/<name>
     const QString &installFolder() const { return m_folder; }
 
 private:
     QString m_folder;
+    std::shared_ptr<Cache> m_cache;
 };
 
 struct clsScenario {

@@ -30,7 +30,10 @@ const QStringList &askedCaptionIds()
     return ids;
 }
 
-clsCaptions::clsCaptions(QString installFolder) : m_installFolder(std::move(installFolder)) {}
+clsCaptions::clsCaptions(QString installFolder)
+    : m_installFolder(std::move(installFolder)), m_tables(std::make_shared<haz::TableCache>())
+{
+}
 
 QString clsCaptions::getObjText(const QString &id) const
 {
@@ -41,10 +44,11 @@ QHash<QString, QString> clsCaptions::getObjTexts(const QStringList &ids) const
 {
     const QString folder =
         m_installFolder.isEmpty() ? haz::platform::installationFolder() : m_installFolder;
-    haz::clsDataFile table;
-    table.setNonUniCodeMode(false);
+    const std::shared_ptr<const haz::clsDataFile> read =
+        m_tables->table(haz::platform::joinPath(folder, QStringLiteral("ini/captions.ini")));
+    const haz::clsDataFile &table = *read;
     QHash<QString, QString> texts;
-    if (!table.readData(haz::platform::joinPath(folder, QStringLiteral("ini/captions.ini"))))
+    if (!table.readOk())
         return texts;
     try {
         for (const QString &id : ids) {

@@ -1,10 +1,15 @@
 #pragma once
-// The scenario program's caption lookup: reads the caption table anew on every call
-// and never shows a message; anything missing is an empty text.
+// The scenario program's caption lookup: the caption table is kept in memory and read
+// again when its file changed on disk; never a message, anything missing is an empty
+// text.
+
+#include "TableCache.h"
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace scenario {
 
@@ -25,6 +30,7 @@ public:
 
 private:
     QString m_installFolder;
+    std::shared_ptr<haz::TableCache> m_tables;
 };
 
 } // namespace scenario

@@ -57,30 +57,39 @@ QStringList clsRaridoUser::getObjTexts(const QList<int> &positions)
     return values;
 }
 
-bool clsRaridoUser::write(const QList<Change> &changes)
+bool clsRaridoUser::write(const std::function<QList<Change>(const QStringList &post)> &changesFor)
 {
-    // The post is looked up again right before writing: a stale or missing number
-    // must never land in someone else's post.
-    getObjText(1);
-    if (!m_state.userPostNr)
-        return false;
+    // The post is looked up in the same reading that the rewrite copies: a stale or
+    // missing number must never land in someone else's post.
+    m_state.userPostNr.reset();
+    m_fieldsRead.clear();
     const QString path = progressFilePath();
-    // All fields the file has in one rewrite, so that a crash never leaves half an
-    // answer; a field it lacks fails on its own and the others are still written.
-    QList<haz::clsDataFile::FieldValue> fields;
-    QList<qsizetype> positions; // of each written field among `changes`
-    for (qsizetype i = 0; i < changes.size(); ++i) {
-        if (!m_fieldsRead.contains(changes[i].field, Qt::CaseInsensitive))
-            continue;
-        fields.append({changes[i].field, changes[i].value});
-        positions.append(i);
-    }
     haz::clsDataFile file;
     file.setNonUniCodeMode(true);
-    const QList<bool> results = fields.isEmpty() ? QList<bool>() : file.UpdateFieldsPost(path, *m_state.userPostNr, fields);
+    QList<Change> changes;
+    QList<qsizetype> positions; // of each written field among `changes`
+    const std::optional<QList<bool>> result = file.UpdateFieldsOfPost(
+        path, QStringLiteral("UserName"), GenericSubs::getCmdUser(m_arguments),
+        [&](const haz::clsDataFile::FoundPost &post) {
+            m_state.userPostNr = post.slot;
+            m_fieldsRead = file.fieldNames();
+            changes = changesFor(post.values);
+            // All fields the file has in one rewrite, so that a crash never leaves half an
+            // answer; a field it lacks fails on its own and the others are still written.
+            QList<haz::clsDataFile::FieldValue> fields;
+            for (qsizetype i = 0; i < changes.size(); ++i) {
+                if (!m_fieldsRead.contains(changes[i].field, Qt::CaseInsensitive))
+                    continue;
+                fields.append({changes[i].field, changes[i].value});
+                positions.append(i);
+            }
+            return fields;
+        });
+    if (!result)
+        return false;
     QList<bool> written(changes.size(), false);
-    for (qsizetype k = 0; k < results.size() && k < positions.size(); ++k)
-        written[positions[k]] = results[k];
+    for (qsizetype k = 0; k < result->size() && k < positions.size(); ++k)
+        written[positions[k]] = result->at(k);
     const qsizetype failed = written.indexOf(false);
     if (failed >= 0)
         throw haz::RuntimeError(file.lastErrorNumber() ? file.lastErrorNumber() : haz::ErrPathFileAccess,
@@ -96,10 +105,11 @@ bool clsRaridoUser::updateObjText()
         return false;
     const haz::progress::ScenarioFields f = haz::progress::scenarioFields(mode);
     const haz::ChangeLock lock(progressFilePath());
-    return write({{f.scenario, haz::conv::toText(qint64(m_state.scenarioId))},
-                  {f.room, haz::conv::toText(qint64(m_state.roomId))},
-                  {f.time, haz::conv::toText(qint64(m_state.simMinutes))},
-                  {f.score, haz::conv::toText(qint64(m_state.score))}});
+    const QList<Change> changes{{f.scenario, haz::conv::toText(qint64(m_state.scenarioId))},
+                                {f.room, haz::conv::toText(qint64(m_state.roomId))},
+                                {f.time, haz::conv::toText(qint64(m_state.simMinutes))},
+                                {f.score, haz::conv::toText(qint64(m_state.score))}};
+    return write([&](const QStringList &) { return changes; });
 }
 
 QString clsRaridoUser::prependToList(qint16 value, const QString &list)
@@ -117,25 +127,23 @@ bool clsRaridoUser::updateCompleted()
     if (!isScenarioMode(mode))
         return false;
     const haz::progress::ScenarioFields f = haz::progress::scenarioFields(mode);
-    QList<int> positions{haz::progress::position(f.completedScenarios), haz::progress::position(f.completedScores)};
-    if (!f.questionPos.isEmpty())
-        positions << haz::progress::position(f.questionPos);
     // The lists are read and written back under one lock: another program's change
     // in between would otherwise be undone.
     const haz::ChangeLock lock(progressFilePath());
-    const QStringList old = getObjTexts(positions);
-    if (!m_state.userPostNr)
-        return false;
-
-    const QString minusOne = QStringLiteral("-1");
-    QList<Change> changes{{f.scenario, minusOne}, {f.room, minusOne}, {f.time, minusOne}, {f.score, minusOne},
-                          {f.completedScenarios, prependToList(m_state.scenarioId, old.at(0))},
-                          {f.completedScores, prependToList(m_state.score, old.at(1))}};
-    if (!f.questionPos.isEmpty()) {
-        const qint16 pos = haz::conv::toInt16(old.at(2));
-        changes.append({f.questionPos, haz::conv::toText(qint64(pos == -1 ? 1 : haz::conv::narrowToInt16(qint32(pos) + 1)))});
-    }
-    return write(changes);
+    // Everything is worked out from the post as read, before anything is written.
+    return write([&](const QStringList &post) {
+        const auto old = [&](const QString &field) { return post.value(haz::progress::position(field) - 1); };
+        const QString minusOne = QStringLiteral("-1");
+        QList<Change> changes{{f.scenario, minusOne}, {f.room, minusOne}, {f.time, minusOne}, {f.score, minusOne},
+                              {f.completedScenarios, prependToList(m_state.scenarioId, old(f.completedScenarios))},
+                              {f.completedScores, prependToList(m_state.score, old(f.completedScores))}};
+        if (!f.questionPos.isEmpty()) {
+            const qint16 pos = haz::conv::toInt16(old(f.questionPos));
+            changes.append({f.questionPos,
+                            haz::conv::toText(qint64(pos == -1 ? 1 : haz::conv::narrowToInt16(qint32(pos) + 1)))});
+        }
+        return changes;
+    });
 }
 
 } // namespace scenario

@@ -6,13 +6,16 @@
 // The user name and the mode come from the argument string on every call.
 //
 // Nothing is ever written into a post other than the learner's own: every write
-// looks the learner up again first, and writes nothing when the post is not there.
+// looks the learner up in the reading it rewrites, and writes nothing when the post
+// is not there.
 
 #include "RunState.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 namespace scenario {
 
@@ -47,7 +50,9 @@ private:
         QString field;
         QString value;
     };
-    bool write(const QList<Change> &changes);
+    // Looks the learner up and writes the changes worked out from the post as read,
+    // in one reading and one rewrite of the file. False when there is no post.
+    bool write(const std::function<QList<Change>(const QStringList &post)> &changesFor);
 
     RunState &m_state;
     QStringList m_fieldsRead; // of the last reading of the file

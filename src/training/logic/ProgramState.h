@@ -4,9 +4,11 @@
 
 #include "ExamLists.h"
 #include "FactList.h"
+#include "LearnerRecord.h"
 #include "QuizList.h"
 #include "RunHistory.h"
 #include "RuntimeError.h"
+#include "TableCache.h"
 
 #include <QHash>
 #include <QList>
@@ -15,6 +17,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace haz {
 class clsDataFile;
@@ -105,6 +108,10 @@ struct CourseContent {
 
     QuestionSet exercise{QStringLiteral("excer"), {}, {}, 0};
     QuestionSet exam{QStringLiteral("exam"), {}, {}, 0};
+
+    // Tables read after start-up (the scenario table of the tactics list and the
+    // progress bars), kept until their file changes.
+    haz::TableCache tables;
 };
 
 // The signed-in learner and his or her place in the course.
@@ -117,6 +124,9 @@ struct LearnerSession {
     // The learner has been told that progress is not being kept (at sign-in, or by a
     // save that failed): saves that fail go on quietly until one goes through.
     bool toldNotKept = false;
+    // The learner's post as the sign-in read it; set only while the sign-in fills
+    // the windows, so that they share one reading of the progress file.
+    std::optional<LearnerRecord> signInRecord;
 };
 
 // The exam of this run: started by the first answer, locked for the rest of the run

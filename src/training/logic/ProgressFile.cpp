@@ -231,17 +231,6 @@ bool addLearner(const QString &userFile, const QString &name)
     return ansi(file).addPost(userFile, values);
 }
 
-qint32 readNumber(const haz::clsDataFile &file, qint32 slot, const QString &field)
-{
-    const qint32 value = haz::conv::toInt32(file.getPostPosField(slot, field));
-    return value == -1 ? 0 : value;
-}
-
-qint16 readNumber16(const haz::clsDataFile &file, qint32 slot, const QString &field)
-{
-    return haz::conv::narrowToInt16(readNumber(file, slot, field));
-}
-
 namespace {
 
 // Where a field of the file lives in LearnerProgress; fields the course program does
@@ -284,26 +273,61 @@ QHash<QString, FieldPlace> fieldPlaces(LearnerProgress &p)
 
 } // namespace
 
-bool readLearnerProgress(const QString &userFile, const QString &name, LearnerProgress &progress)
+std::optional<LearnerRecord> readLearnerRecord(const QString &userFile, const QString &name, QStringList *fieldsRead)
 {
     haz::clsDataFile file;
     if (!ansi(file).readData(userFile))
-        return false;
+        return std::nullopt;
+    if (fieldsRead)
+        *fieldsRead = file.fieldNames();
     const auto slot = findLearnerSlot(file, name);
     if (!slot)
-        return false;
+        return std::nullopt;
+    LearnerRecord record{file.fieldNames(), {}};
+    for (const QString &field : record.fields)
+        record.values << file.getPostPosField(*slot, field);
+    return record;
+}
+
+LearnerRecord newLearnerRecord(const QString &name, const QStringList &fields)
+{
+    LearnerRecord record{fields, {name}};
+    while (record.values.size() < fields.size())
+        record.values << QStringLiteral("-1");
+    return record;
+}
+
+namespace {
+// "-1" reads as 0; otherwise the text must be a whole number.
+qint32 numberOf(const QString &text)
+{
+    const qint32 value = haz::conv::toInt32(text);
+    return value == -1 ? 0 : value;
+}
+} // namespace
+
+void readLearnerProgress(const LearnerRecord &record, LearnerProgress &progress)
+{
     LearnerProgress read;
     const QHash<QString, FieldPlace> places = fieldPlaces(read);
     for (const haz::progress::FieldSpec &field : haz::progress::layout()) {
         const FieldPlace place = places.value(field.name);
         if (place.number)
-            *place.number = readNumber(file, *slot, field.name);
+            *place.number = numberOf(record.value(field.name));
         else if (place.small)
-            *place.small = readNumber16(file, *slot, field.name);
+            *place.small = haz::conv::narrowToInt16(numberOf(record.value(field.name)));
         else if (place.flag)
-            *place.flag = haz::conv::toBool(file.getPostPosField(*slot, field.name));
+            *place.flag = haz::conv::toBool(record.value(field.name));
     }
     progress = read;
+}
+
+bool readLearnerProgress(const QString &userFile, const QString &name, LearnerProgress &progress)
+{
+    const std::optional<LearnerRecord> record = readLearnerRecord(userFile, name);
+    if (!record)
+        return false;
+    readLearnerProgress(*record, progress);
     return true;
 }
 
@@ -344,33 +368,30 @@ SaveOutcome saveLearnerProgress(const QString &userFile, const QString &name,
     // Read and written under the lock: a change another program makes in between
     // would otherwise be undone by this rewrite.
     const haz::ChangeLock lock(userFile);
-    haz::clsDataFile file;
-    if (!ansi(file).readData(userFile)) {
-        messages.show(notSavedText(userFile, name), QString(), haz::MessageIcon::Warning);
-        return SaveOutcome::NotWritten;
-    }
-    // Without the learner's own post nothing is written: never someone else's.
-    const auto slot = findLearnerSlot(file, name);
-    if (!slot) {
-        messages.show(notSavedText(userFile, name), QString(), haz::MessageIcon::Warning);
-        return SaveOutcome::NotWritten;
-    }
-    // One rewrite of the file instead of one per field; the file and the results are
-    // those of the single updates, and the bar steps through once the file is written.
+    // One reading finds the learner's post and one rewrite writes every field: the
+    // file and the results are those of one update per field.
     const QList<SavedField> fields = savedFields(progress, selectedTab);
     QList<haz::clsDataFile::FieldValue> values;
     for (const SavedField &field : fields)
         values.append({field.name, field.value});
-    haz::clsDataFile writer;
-    const QList<bool> written = ansi(writer).UpdateFieldsPost(userFile, *slot, values);
+    haz::clsDataFile file;
+    const std::optional<QList<bool>> written = ansi(file).UpdateFieldsOfPost(
+        userFile, UserNameField, name, [&](const haz::clsDataFile::FoundPost &post) {
+            // Without the learner's own post nothing is written: never someone else's.
+            return post.values.value(0).isEmpty() ? QList<haz::clsDataFile::FieldValue>() : values;
+        });
+    if (!written || written->isEmpty()) {
+        messages.show(notSavedText(userFile, name), QString(), haz::MessageIcon::Warning);
+        return SaveOutcome::NotWritten;
+    }
     // Told once for each field that was not written, as single updates would.
-    for (const bool ok : written)
+    for (const bool ok : *written)
         if (!ok)
             messages.show(QStringLiteral("Could not save setting for user"));
     for (const SavedField &field : fields)
         if (field.countsAsStep && step)
             step();
-    return written.contains(false) ? SaveOutcome::PartlySaved : SaveOutcome::Saved;
+    return written->contains(false) ? SaveOutcome::PartlySaved : SaveOutcome::Saved;
 }
 
 } // namespace training::progress

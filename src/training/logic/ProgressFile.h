@@ -3,6 +3,7 @@
 // folder, Windows-1252, hidden. Scenario reads some fields by position, so the
 // field order of the installation's template is part of the format.
 
+#include "LearnerRecord.h"
 #include "ProgramState.h"
 #include "ProgressLayout.h"
 
@@ -67,9 +68,16 @@ bool addLearner(const QString &userFile, const QString &name);
 // The slot of the learner's post in a read progress file, or nothing.
 std::optional<qint32> findLearnerSlot(const haz::clsDataFile &file, const QString &name);
 
-// "-1" reads as 0; otherwise the text must be a whole number.
-qint32 readNumber(const haz::clsDataFile &file, qint32 slot, const QString &field);
-qint16 readNumber16(const haz::clsDataFile &file, qint32 slot, const QString &field);
+// The learner's post from one reading of the file. Nothing when the file cannot be
+// read or holds no post of that name; `fieldsRead` gets the file's field names
+// whenever the file was read.
+std::optional<LearnerRecord> readLearnerRecord(const QString &userFile, const QString &name,
+                                               QStringList *fieldsRead = nullptr);
+// The post addLearner writes into a file of these fields, as a reading gives it back.
+LearnerRecord newLearnerRecord(const QString &name, const QStringList &fields);
+// The learner's counters from the post; a value that does not convert is a
+// RuntimeError for the caller.
+void readLearnerProgress(const LearnerRecord &record, LearnerProgress &progress);
 
 // Reads the learner's post into `progress`. False (nothing changed) when the file
 // cannot be read or holds no post of that name; a value that does not convert is a

@@ -107,10 +107,27 @@ std::optional<LearnerScenarioLists> readLearnerScenarioLists(const QString &user
                                 listsOf(file, slot, ScenarioMode::Exam)};
 }
 
+LearnerScenarioLists scenarioListsOf(const LearnerRecord &record)
+{
+    const auto lists = [&](haz::progress::ScenarioMode mode) {
+        const haz::progress::ScenarioFields fields = haz::progress::scenarioFields(int(mode));
+        return CompletedLists{record.value(fields.completedScenarios), record.value(fields.completedScores)};
+    };
+    using haz::progress::ScenarioMode;
+    return {lists(ScenarioMode::Tactics), lists(ScenarioMode::Exercise), lists(ScenarioMode::Exam)};
+}
+
 std::optional<ScenarioTable> readScenarioTable(const QString &iniDir)
 {
     haz::clsDataFile file;
     if (!file.readData(haz::platform::joinPath(iniDir, QStringLiteral("Scenario.ini"))))
+        return std::nullopt;
+    return scenarioTableOf(file);
+}
+
+std::optional<ScenarioTable> scenarioTableOf(const haz::clsDataFile &file)
+{
+    if (!file.readOk())
         return std::nullopt;
     // Fields by position: 1 sc_id, 2 name, 5 PoangMin, 6 PoangMax.
     const QStringList fields = file.fieldNames();
@@ -179,8 +196,12 @@ ScenarioBars readScenarioBars(const QString &userFile, const QString &learner, c
 {
     if (learner.isEmpty())
         return {};
-    const std::optional<LearnerScenarioLists> lists = readLearnerScenarioLists(userFile, learner);
-    const std::optional<ScenarioTable> table = readScenarioTable(iniDir);
+    return scenarioBars(readLearnerScenarioLists(userFile, learner), readScenarioTable(iniDir), exerciseDone);
+}
+
+ScenarioBars scenarioBars(const std::optional<LearnerScenarioLists> &lists, const std::optional<ScenarioTable> &table,
+                          qint32 exerciseDone)
+{
     const auto pick = [&](CompletedLists LearnerScenarioLists::*member) -> std::optional<CompletedLists> {
         if (!lists)
             return std::nullopt;

@@ -5,10 +5,16 @@
 // highest (PoangMax) rates 0. Each rating says "leave the bar as it is" with an
 // empty result.
 
+#include "LearnerRecord.h"
+
 #include <QHash>
 #include <QString>
 
 #include <optional>
+
+namespace haz {
+class clsDataFile;
+}
 
 namespace training {
 
@@ -28,6 +34,8 @@ struct LearnerScenarioLists {
 // The learner's three pairs from the progress file (8-bit). Nothing when the file
 // cannot be read or holds no post of that name.
 std::optional<LearnerScenarioLists> readLearnerScenarioLists(const QString &userFile, const QString &learner);
+// The same pairs from a post as read.
+LearnerScenarioLists scenarioListsOf(const LearnerRecord &record);
 
 struct ScenarioEntry {
     QString name; // field 2
@@ -41,6 +49,8 @@ using ScenarioTable = QHash<QString, ScenarioEntry>;
 
 // "Scenario.ini" of the ini folder (UTF-16). Nothing when it cannot be read.
 std::optional<ScenarioTable> readScenarioTable(const QString &iniDir);
+// The same from the table as read; nothing when it was not.
+std::optional<ScenarioTable> scenarioTableOf(const haz::clsDataFile &file);
 
 // 100 - (score - lo) / (hi - lo) * 100, halves to even, clamped to 0 .. 100; 0 when
 // the range is empty.
@@ -77,5 +87,8 @@ struct ScenarioBars {
 // table; nothing changes when no learner is signed in (`learner` empty).
 ScenarioBars readScenarioBars(const QString &userFile, const QString &learner, const QString &iniDir,
                               qint32 exerciseDone);
+// The bars from lists and a table already read.
+ScenarioBars scenarioBars(const std::optional<LearnerScenarioLists> &lists, const std::optional<ScenarioTable> &table,
+                          qint32 exerciseDone);
 
 } // namespace training

@@ -116,6 +116,13 @@ ScenarioCommand scenarioCommand(const QString &programFolder, const QString &use
     return command;
 }
 
+RunFields runFieldsOf(const LearnerRecord &record, int mode)
+{
+    const haz::progress::ScenarioFields names = haz::progress::scenarioFields(mode);
+    return {record.value(names.scenario), record.value(names.room), record.value(names.time),
+            record.value(names.score)};
+}
+
 std::optional<RunFields> readRunFields(const QString &userFile, const QString &user, int mode)
 {
     LearnerPost post;
@@ -179,21 +186,28 @@ bool tacticsRunInProgress(const QString &userFile, const QString &user, qint16 i
     return fields && fields->scenario == QString::number(id);
 }
 
+QString scenarioTablePath(const QString &iniDir)
+{
+    return haz::platform::resolveCaseInsensitive(haz::platform::joinPath(iniDir, QStringLiteral("Scenario.ini")));
+}
+
 std::optional<QList<ScenarioItem>> readScenarioList(const QString &iniDir, const QString &userFile,
                                                     const QString &user)
 {
     haz::clsDataFile table;
-    if (!table.readData(haz::platform::resolveCaseInsensitive(
-            haz::platform::joinPath(iniDir, QStringLiteral("Scenario.ini"))))
+    if (!table.readData(scenarioTablePath(iniDir))
         || table.fieldNames().size() < 2)
         return std::nullopt;
-    // The progress file is read once for the whole list.
-    LearnerPost learner;
-    const bool found = openLearner(userFile, user, learner);
+    return scenarioListOf(table, progress::readLearnerRecord(userFile, user));
+}
+
+std::optional<QList<ScenarioItem>> scenarioListOf(const haz::clsDataFile &table,
+                                                  const std::optional<LearnerRecord> &learner)
+{
+    if (!table.readOk() || table.fieldNames().size() < 2)
+        return std::nullopt;
     const haz::progress::ScenarioFields names = haz::progress::scenarioFields(1);
-    const auto learnerField = [&](const QString &name) {
-        return found ? learner.file.getPostPosField(learner.slot, name) : QString();
-    };
+    const auto learnerField = [&](const QString &name) { return learner ? learner->value(name) : QString(); };
     const QString inProgress = learnerField(names.scenario);
     const QString completed = learnerField(names.completedScenarios);
     const QString scores = learnerField(names.completedScores);
@@ -210,7 +224,7 @@ std::optional<QList<ScenarioItem>> readScenarioList(const QString &iniDir, const
         }
         item.name = table.getPostPosField(post, nameField);
         item.key = QStringLiteral("itm") + QString::number(item.id);
-        item.inProgress = found && inProgress == idText;
+        item.inProgress = learner && inProgress == idText;
         item.latestScore = latestScoreOf(completed, scores, QString::number(item.id));
         items.append(item);
     }

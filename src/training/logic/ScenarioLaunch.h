@@ -5,10 +5,16 @@
 // line and the progress file, and this program touches the file only before the
 // start and after the end.
 
+#include "LearnerRecord.h"
+
 #include <QList>
 #include <QString>
 
 #include <optional>
+
+namespace haz {
+class clsDataFile;
+}
 
 namespace training::launch {
 
@@ -31,6 +37,8 @@ struct RunFields {
     QString scenario, room, time, score;
     bool operator==(const RunFields &) const = default;
 };
+// The mode's four fields of a post as read.
+RunFields runFieldsOf(const LearnerRecord &record, int mode);
 // Nothing when the progress file cannot be read or holds no post of the learner.
 std::optional<RunFields> readRunFields(const QString &userFile, const QString &user, int mode);
 
@@ -64,6 +72,9 @@ QString unfinishedRunQuestion(const QString &unfinished, const QString &other);
 // True when the learner's tactics run in progress is that of scenario `id`.
 bool tacticsRunInProgress(const QString &userFile, const QString &user, qint16 id);
 
+// The scenario table "Scenario.ini" of the ini folder.
+QString scenarioTablePath(const QString &iniDir);
+
 // The tactics list: one item per post of the scenario table, in file order.
 struct ScenarioItem {
     qint16 id = 0;
@@ -79,6 +90,10 @@ std::optional<QString> latestScoreOf(const QString &scenarios, const QString &sc
 // 16-bit number is left out. An unreadable progress file marks nothing.
 std::optional<QList<ScenarioItem>> readScenarioList(const QString &iniDir, const QString &userFile,
                                                     const QString &user);
+// The same from a scenario table as read (nothing when it was not) and the
+// learner's post (nothing: no item is marked).
+std::optional<QList<ScenarioItem>> scenarioListOf(const haz::clsDataFile &table,
+                                                  const std::optional<LearnerRecord> &learner);
 
 // The dialog's two button texts from caption "ScenarioStartedCmd": the part before
 // the first comma and everything after it. Without a comma both are empty and the

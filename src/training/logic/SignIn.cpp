@@ -33,17 +33,17 @@ SignInResult signInLearner(const QString &typed, const QString &userFile, haz::L
     result.session = std::move(session);
     // Looked up and added under one lock: another program's save in between would
     // otherwise erase the new post, or add the name twice.
-    bool exists = false;
+    QStringList fields;
     bool added = false;
     const bool checked = haz::runNoted(failures, [&] {
         const haz::ChangeLock lock(userFile);
-        exists = progress::learnerExists(userFile, result.name);
-        if (!exists)
+        result.record = progress::readLearnerRecord(userFile, result.name, &fields);
+        if (!result.record)
             added = progress::addLearner(userFile, result.name);
     });
-    if (!checked)
-        exists = progress::learnerExists(userFile, result.name);
-    if (exists) {
+    if (!checked && !result.record)
+        result.record = progress::readLearnerRecord(userFile, result.name, &fields);
+    if (result.record) {
         // Told now, not after a session's work at the exit.
         if (!checked || !progress::canBeWritten(userFile))
             result.notice = SignInNotice::NotWritable;
@@ -53,6 +53,8 @@ SignInResult signInLearner(const QString &typed, const QString &userFile, haz::L
     // A locked or read-only file: the learner goes on, told that nothing is kept.
     if (!added)
         result.notice = SignInNotice::NotAdded;
+    else
+        result.record = progress::newLearnerRecord(result.name, fields.isEmpty() ? haz::progress::fieldNames() : fields);
     return result;
 }
 

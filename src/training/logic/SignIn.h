@@ -3,9 +3,12 @@
 // found or added in the progress file, and the learner is told what he or she must
 // know before starting (a name to type again, progress that will not be kept).
 
+#include "LearnerRecord.h"
+
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace haz {
 struct LastError;
@@ -33,9 +36,14 @@ struct SignInResult {
     SignInNotice notice = SignInNotice::None;
     // Held for as long as the learner is signed in: a second sign-in is refused.
     std::shared_ptr<haz::SessionLock> session;
+    // The learner's post from the sign-in's one reading of the file (for a new
+    // learner, the post just added); nothing when the file could not be read or the
+    // learner not added.
+    std::optional<LearnerRecord> record;
 };
 
-// A failure of the file is noted in `failures`; the learner goes on when the name is good.
+// Reads the progress file once. A failure of the file is noted in `failures`; the
+// learner goes on when the name is good.
 SignInResult signInLearner(const QString &typed, const QString &userFile, haz::LastError &failures);
 
 // The text shown for a notice, in plain words; empty for None.

@@ -5,11 +5,13 @@
 #include "PageView.h"
 #include "Platform.h"
 #include "ProgramState.h"
+#include "ProgressFile.h"
 #include "RunHistory.h"
 #include "TabServices.h"
 #include "ScenarioLaunch.h"
 #include "basCaptions.h"
 #include "basMainUi.h"
+#include "clsDataFile.h"
 #include "frmScenarioStarted.h"
 
 #include <QListWidget>
@@ -73,11 +75,11 @@ void TacticsUnit::enter()
 
 void TacticsUnit::resized()
 {
-    // While a scenario plays, the file is the scenario program's; the list is
-    // filled anew when it ends.
+    // While a scenario plays the list is filled anew when it ends. Nothing on disk
+    // changes the list but a run, so a resize shows again what was read last.
     if (m_services.scenarios().isRunning())
         return;
-    fillScenarioList();
+    showScenarioList();
 }
 
 namespace {
@@ -88,22 +90,32 @@ constexpr int ScenarioNameRole = Qt::UserRole + 2;
 
 void TacticsUnit::fillScenarioList()
 {
+    const auto table = m_state.content.tables.table(launch::scenarioTablePath(m_state.paths.iniDir));
+    // At sign-in the learner's post is the one the sign-in read; without a table
+    // the progress file is not needed.
+    std::optional<LearnerRecord> learner = m_state.learner.signInRecord;
+    if (!learner && table->readOk())
+        learner = progress::readLearnerRecord(m_state.paths.userFile, m_state.learner.currentUser);
+    m_scenarios = launch::scenarioListOf(*table, learner);
+    QString notice;
+    m_runs = history::learnerRuns(m_state.paths.userFile, m_state.learner.currentUser, &notice);
+    if (!notice.isEmpty())
+        m_state.messages.show(notice, QString(), haz::MessageIcon::Warning);
+    showScenarioList();
+}
+
+void TacticsUnit::showScenarioList()
+{
     // Cleared first: a table that can no longer be read leaves no stale scenarios to start.
     QTreeWidget *list = m_tab->scenarioList;
     list->clear();
-    const auto items = launch::readScenarioList(m_state.paths.iniDir, m_state.paths.userFile,
-                                                m_state.learner.currentUser);
+    const auto &items = m_scenarios;
     if (!items)
         return;
     const QIcon inProgress = list->style()->standardIcon(QStyle::SP_MediaPause);
     const QIcon finished = list->style()->standardIcon(QStyle::SP_DialogApplyButton);
-    QString notice;
-    const QList<haz::runrecord::Run> runs =
-        history::learnerRuns(m_state.paths.userFile, m_state.learner.currentUser, &notice);
-    if (!notice.isEmpty())
-        m_state.messages.show(notice, QString(), haz::MessageIcon::Warning);
     for (const launch::ScenarioItem &item : *items) {
-        const haz::runrecord::ScenarioFigures figures = haz::runrecord::figures(runs, item.id);
+        const haz::runrecord::ScenarioFigures figures = haz::runrecord::figures(m_runs, item.id);
         auto *row = new QTreeWidgetItem(list, {item.name});
         if (figures.finished > 0) {
             row->setText(1, QString::number(figures.finished));

@@ -3,9 +3,11 @@
 
 #include "FactController.h"
 #include "RunReview.h"
+#include "ScenarioLaunch.h"
 #include "TabUnit.h"
 
 #include <memory>
+#include <optional>
 
 namespace training {
 
@@ -59,6 +61,11 @@ private:
     ProgramState &m_state;
     std::unique_ptr<FactController> m_facts;
     RunReview m_review;
+    // The list as last read: a resize shows it again without reading a file.
+    std::optional<QList<launch::ScenarioItem>> m_scenarios;
+    // The learner's finished runs as last read, for the figures beside the names.
+    QList<haz::runrecord::Run> m_runs;
+    void showScenarioList();
 };
 
 // Tab 7: reference pages.

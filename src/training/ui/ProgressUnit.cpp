@@ -12,6 +12,7 @@
 #include "ProgramState.h"
 #include "ProgressOverviewView.h"
 #include "QuizFamily.h"
+#include "ScenarioLaunch.h"
 #include "clsDataFile.h"
 #include "frmCoursePrnt.h"
 
@@ -102,8 +103,12 @@ void ProgressUnit::refresh()
     setCount(m_tab, QStringLiteral("curLblExamDone"), progress.examQuizPos);
     setCount(m_tab, QStringLiteral("curLblExamCorr"), progress.examQuizCorr);
 
-    showScenarioBars(m_tab, readScenarioBars(m_state.paths.userFile, learner, m_state.paths.iniDir,
-                                             progress.excerQuizPos));
+    // At sign-in the learner's post is the one the sign-in read.
+    const std::optional<LearnerRecord> &record = m_state.learner.signInRecord;
+    const std::optional<LearnerScenarioLists> lists =
+        record ? std::optional(scenarioListsOf(*record)) : readLearnerScenarioLists(m_state.paths.userFile, learner);
+    const auto table = m_state.content.tables.table(launch::scenarioTablePath(m_state.paths.iniDir));
+    showScenarioBars(m_tab, scenarioBars(lists, scenarioTableOf(*table), progress.excerQuizPos));
 }
 
 void ProgressUnit::showDiploma()

@@ -32,6 +32,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 
 #include <optional>
@@ -301,18 +302,25 @@ void TrainingProgram::signIn(const QString &typed)
     m_state.learner.signedIn = result.session;
     m_state.learner.toldNotKept =
         result.notice == SignInNotice::NotAdded || result.notice == SignInNotice::NotWritable;
-    m_userChoose->closeSignedIn();
-    getUserData();
-    m_main->loadData();
-    m_main->forEachUnit(&TabUnit::signedIn);
+    // Everything the sign-in shows comes from the one reading the sign-in made.
+    m_state.learner.signInRecord = result.record;
+    {
+        const auto forget = qScopeGuard([this] { m_state.learner.signInRecord.reset(); });
+        m_userChoose->closeSignedIn();
+        getUserData();
+        m_main->loadData();
+        m_main->forEachUnit(&TabUnit::signedIn);
+    }
     m_main->show();
 }
 
 void TrainingProgram::getUserData()
 {
     try {
-        if (!progress::readLearnerProgress(m_state.paths.userFile, m_state.learner.currentUser, m_state.learner.progress))
+        const std::optional<LearnerRecord> &record = m_state.learner.signInRecord;
+        if (!record)
             return;
+        progress::readLearnerProgress(*record, m_state.learner.progress);
         const LearnerProgress &progress = m_state.learner.progress;
         const int tab = m_state.learner.isNewUser ? 0 : progress.selTab;
         m_main->selectTab(tab);
