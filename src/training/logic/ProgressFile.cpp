@@ -214,14 +214,6 @@ std::optional<qint32> findLearnerSlot(const haz::clsDataFile &file, const QStrin
     return haz::conv::toInt32(found.at(1, 1));
 }
 
-bool learnerExists(const QString &userFile, const QString &name)
-{
-    haz::clsDataFile file;
-    if (!ansi(file).readData(userFile))
-        return false;
-    return findLearnerSlot(file, name).has_value();
-}
-
 bool addLearner(const QString &userFile, const QString &name)
 {
     QStringList values{name};

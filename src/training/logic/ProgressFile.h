@@ -59,8 +59,6 @@ NameCheck checkLearnerName(const QString &typed, QString &name);
 // save at the exit would fail.
 bool canBeWritten(const QString &userFile);
 
-// True when a post's UserName (blanks trimmed) equals `name` exactly.
-bool learnerExists(const QString &userFile, const QString &name);
 // Appends the post of a new learner: the name and "-1" in every other field. The
 // caller holds the file's lock from the look-up that found no such learner.
 bool addLearner(const QString &userFile, const QString &name);

@@ -116,13 +116,6 @@ ScenarioCommand scenarioCommand(const QString &programFolder, const QString &use
     return command;
 }
 
-RunFields runFieldsOf(const LearnerRecord &record, int mode)
-{
-    const haz::progress::ScenarioFields names = haz::progress::scenarioFields(mode);
-    return {record.value(names.scenario), record.value(names.room), record.value(names.time),
-            record.value(names.score)};
-}
-
 std::optional<RunFields> readRunFields(const QString &userFile, const QString &user, int mode)
 {
     LearnerPost post;

@@ -37,8 +37,6 @@ struct RunFields {
     QString scenario, room, time, score;
     bool operator==(const RunFields &) const = default;
 };
-// The mode's four fields of a post as read.
-RunFields runFieldsOf(const LearnerRecord &record, int mode);
 // Nothing when the progress file cannot be read or holds no post of the learner.
 std::optional<RunFields> readRunFields(const QString &userFile, const QString &user, int mode);
 

@@ -116,9 +116,9 @@ TEST_F(ProgressFileTest, LearnersAreFoundByTheirExactName)
 {
     progress::createIfMissing(templatePath, userFile);
     progress::addLearner(userFile, QStringLiteral("Anna"));
-    EXPECT_TRUE(progress::learnerExists(userFile, QStringLiteral("Anna")));
-    EXPECT_FALSE(progress::learnerExists(userFile, QStringLiteral("anna")));
-    EXPECT_FALSE(progress::learnerExists(userFile, QStringLiteral("Ann")));
+    EXPECT_TRUE(progress::readLearnerRecord(userFile, QStringLiteral("Anna")).has_value());
+    EXPECT_FALSE(progress::readLearnerRecord(userFile, QStringLiteral("anna")).has_value());
+    EXPECT_FALSE(progress::readLearnerRecord(userFile, QStringLiteral("Ann")).has_value());
 
     // Nothing is read for a name without a post, not even somebody else's values.
     LearnerProgress read;
